@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what Zentaro needs to build and test on Debian 12 or Ubuntu, then
+# configures and builds the given CMake preset. Quick when everything is there.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgtest-dev libbenchmark-dev
+          fonts-liberation fonts-dejavu-core)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cd "$(dirname "$0")/.."
+preset=${1:-release}
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"

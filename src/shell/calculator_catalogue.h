@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+namespace zentaro::shell {
+
+// One row per main-menu button: the button, the window it shows, and how to make
+// that window (none yet: the button stays disabled).
+struct CalculatorEntry {
+    QString button;
+    QString formName;
+    QWidget* (*make)() = nullptr;
+};
+
+const std::vector<CalculatorEntry>& Calculators();
+
+} // namespace zentaro::shell
