@@ -96,6 +96,18 @@ TEST_F(ShellTest, AboutIsDiscardedByOkButHelpIsOnlyHidden)
     EXPECT_TRUE(help->isVisible());
 }
 
+TEST_F(ShellTest, SystemInfoSaysWhenNoInformationProgramCanBeStarted)
+{
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    app.start();
+    click("startupfrm", "aboutcmd");
+    dialogs.message("System Information Is Unavailable At This Time");
+    click("frmAbout", "cmdSysInfo");
+    qputenv("PATH", path);
+    EXPECT_NE(window("frmAbout"), nullptr);
+}
+
 TEST_F(ShellTest, ClosingTheMenuBringsBackStartupAndLeavesCalculatorsOpen)
 {
     app.start();

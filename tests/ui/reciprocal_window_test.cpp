@@ -3,6 +3,8 @@
 #include "largenum/reciprocal.h"
 #include "support/window_test.h"
 
+#include <QKeyEvent>
+
 namespace zentaro::ui {
 namespace {
 
@@ -20,6 +22,20 @@ TEST_F(ReciprocalWindowTest, ComputesIntoTheAnswerField)
     type("num", "0");
     click("cmdrecicalc");
     EXPECT_EQ(text("recians"), "Indeterminate");
+}
+
+TEST_F(ReciprocalWindowTest, EscapeAndEnterNeitherHideTheWindowNorCompute)
+{
+    type("num", "3");
+    type("digits", "4");
+    field("digits")->setFocus();
+    for (const int key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(field("digits"), &press);
+    }
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(text("recians"), "");
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
 }
 
 TEST_F(ReciprocalWindowTest, MessagesAndRunTimeErrorsLeaveTheRightText)
