@@ -1,0 +1,40 @@
+// Any finite double written by FormatPlain or FormatSpaced reads back through
+// ParseNumber as the same number to 15 significant digits, with at most 15
+// digits written and the house layout of sign and leading zero.
+#include "conventions/numbers.h"
+#include "fuzz_check.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < sizeof(double))
+        return 0;
+    double x = 0;
+    std::memcpy(&x, data, sizeof x);
+    if (!std::isfinite(x))
+        return 0;
+    const std::string plain = zentaro::FormatPlain(x);
+    const std::string spaced = zentaro::FormatSpaced(x);
+
+    const double back = zentaro::ParseNumber(plain);
+    FUZZ_CHECK(back == zentaro::ParseNumber(spaced));
+    FUZZ_CHECK(std::fabs(back - x) <= std::fabs(x) * 5.000001e-15);
+
+    int digits = 0;
+    for (const char c : plain.substr(0, plain.find('E')))
+        digits += (c >= '0' && c <= '9') ? 1 : 0;
+    FUZZ_CHECK(digits <= 16); // a leading "0." adds one
+
+    FUZZ_CHECK(spaced[0] == (x < 0 ? '-' : ' '));
+    FUZZ_CHECK(plain[0] != ' ');
+    const std::string unsignedPlain = x < 0 ? plain.substr(1) : plain;
+    if (unsignedPlain.rfind("0.", 0) == 0)
+        FUZZ_CHECK(spaced.substr(1) == unsignedPlain.substr(1));
+    else
+        FUZZ_CHECK(spaced.substr(1) == unsignedPlain);
+    return 0;
+}
