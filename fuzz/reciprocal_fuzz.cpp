@@ -56,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto length = static_cast<long>(std::to_string(divisor).size());
     const double count = std::min(n, 2000.0);
     const long passes = count < 2 ? 0 : static_cast<long>(std::floor(count - 1));
-    const bool powerOfTen = std::to_string(divisor).find_first_not_of('0', 1) == std::string::npos;
+    const std::string digits = std::to_string(divisor);
+    const bool powerOfTen = digits[0] == '1' && digits.find_first_not_of('0', 1) == std::string::npos;
     const long shown = length - 1 + passes - (powerOfTen && passes == 0 ? 1 : 0);
     std::string expected;
     std::uint64_t remainder = 1;
