@@ -1,5 +1,6 @@
 #include "shell/calculator_catalogue.h"
 
+#include "ui/fractions_window.h"
 #include "ui/reciprocal_window.h"
 
 namespace zentaro::shell {
@@ -18,7 +19,7 @@ const std::vector<CalculatorEntry>& Calculators()
     static const std::vector<CalculatorEntry> table = {
         {"addsubcmd", "addsubfrm", nullptr},
 
-        {"cmdfracs", "fractions", nullptr},
+        {"cmdfracs", "fractions", &Make<ui::FractionsWindow>},
 
         {"baseconvcmd", "baseconvfrm", nullptr},
 
