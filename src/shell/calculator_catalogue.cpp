@@ -1,6 +1,10 @@
 #include "shell/calculator_catalogue.h"
 
+#include "ui/addsub_window.h"
+#include "ui/base_conversion_window.h"
+#include "ui/random_window.h"
 #include "ui/reciprocal_window.h"
+#include "ui/roman_window.h"
 
 namespace zentaro::shell {
 namespace {
@@ -16,11 +20,11 @@ const std::vector<CalculatorEntry>& Calculators()
 {
     // Column by column, top to bottom, as the buttons stand in the menu.
     static const std::vector<CalculatorEntry> table = {
-        {"addsubcmd", "addsubfrm", nullptr},
+        {"addsubcmd", "addsubfrm", &Make<ui::AddSubWindow>},
 
         {"cmdfracs", "fractions", nullptr},
 
-        {"baseconvcmd", "baseconvfrm", nullptr},
+        {"baseconvcmd", "baseconvfrm", &Make<ui::BaseConversionWindow>},
 
         {"Detcmd", "detfrm", nullptr},
 
@@ -28,9 +32,9 @@ const std::vector<CalculatorEntry>& Calculators()
 
         {"gcdlcmcmd", "gcdlcmfrm", nullptr},
 
-        {"randcmd", "randfrm", nullptr},
+        {"randcmd", "randfrm", &Make<ui::RandomWindow>},
 
-        {"romancmd", "romanfrm", nullptr},
+        {"romancmd", "romanfrm", &Make<ui::RomanWindow>},
 
         {"primenumcmd", "primfrm", nullptr},
 
