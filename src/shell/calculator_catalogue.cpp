@@ -1,7 +1,11 @@
 #include "shell/calculator_catalogue.h"
 
+#include "ui/addsub_window.h"
+#include "ui/base_conversion_window.h"
 #include "ui/fractions_window.h"
+#include "ui/random_window.h"
 #include "ui/reciprocal_window.h"
+#include "ui/roman_window.h"
 
 namespace zentaro::shell {
 namespace {
@@ -17,11 +21,11 @@ const std::vector<CalculatorEntry>& Calculators()
 {
     // Column by column, top to bottom, as the buttons stand in the menu.
     static const std::vector<CalculatorEntry> table = {
-        {"addsubcmd", "addsubfrm", nullptr},
+        {"addsubcmd", "addsubfrm", &Make<ui::AddSubWindow>},
 
         {"cmdfracs", "fractions", &Make<ui::FractionsWindow>},
 
-        {"baseconvcmd", "baseconvfrm", nullptr},
+        {"baseconvcmd", "baseconvfrm", &Make<ui::BaseConversionWindow>},
 
         {"Detcmd", "detfrm", nullptr},
 
@@ -29,9 +33,9 @@ const std::vector<CalculatorEntry>& Calculators()
 
         {"gcdlcmcmd", "gcdlcmfrm", nullptr},
 
-        {"randcmd", "randfrm", nullptr},
+        {"randcmd", "randfrm", &Make<ui::RandomWindow>},
 
-        {"romancmd", "romanfrm", nullptr},
+        {"romancmd", "romanfrm", &Make<ui::RomanWindow>},
 
         {"primenumcmd", "primfrm", nullptr},
 

@@ -1,0 +1,41 @@
+#include "ui/roman_window.h"
+
+#include "support/window_test.h"
+
+namespace zentaro::ui {
+namespace {
+
+using RomanWindowTest = testing::WindowTest<RomanWindow>;
+
+TEST_F(RomanWindowTest, TheNumeralFollowsEveryKeystroke)
+{
+    EXPECT_EQ(window->windowTitle(), "Roman Numerals");
+    EXPECT_EQ(text("roman"), "MMMCMXCIX");
+    EXPECT_TRUE(field("roman")->isReadOnly());
+    field("arabic")->clear();
+    EXPECT_EQ(text("roman"), "");
+    const struct {
+        const char *key, *numeral;
+    } keys[] = {{"1", "I"}, {"9", "XIX"}, {"9", "CXCIX"}, {"4", "MCMXCIV"}};
+    for (const auto& k : keys) {
+        field("arabic")->insert(k.key);
+        EXPECT_EQ(text("roman"), k.numeral);
+    }
+}
+
+TEST_F(RomanWindowTest, AboveTheLimitTheInputEmptiesAndQuestionMarksShow)
+{
+    type("arabic", "400");
+    dialogs.message("Please enter a number less than 4000!");
+    field("arabic")->insert("0");
+    EXPECT_EQ(text("arabic"), "");
+    EXPECT_EQ(text("roman"), "??????????");
+
+    type("arabic", "40");
+    dialogs.runtimeError(9, "Subscript out of range");
+    type("arabic", "-5");
+    EXPECT_EQ(text("roman"), "XL");
+}
+
+} // namespace
+} // namespace zentaro::ui
