@@ -1,5 +1,6 @@
 #include "shell/calculator_catalogue.h"
 
+#include "ui/datecalc_window.h"
 #include "ui/reciprocal_window.h"
 
 namespace zentaro::shell {
@@ -46,7 +47,7 @@ const std::vector<CalculatorEntry>& Calculators()
 
         {"vectorscmd", "vectorfrm", nullptr},
 
-        {"Datecmd", "datecalcfrm", nullptr},
+        {"Datecmd", "datecalcfrm", &Make<ui::DatecalcWindow>},
 
         {"lineqcmd", "eqsolvefrm", nullptr},
     };
