@@ -8,7 +8,7 @@
 namespace zentaro::dates {
 namespace {
 
-constexpr std::int16_t One = 1;
+constexpr std::int16_t kOne = 1;
 
 // mdays as a count: its empty value adds nothing.
 std::int32_t MonthLength(std::int16_t m, std::int16_t y)
@@ -73,20 +73,20 @@ std::int32_t dateid(std::string_view dt)
     std::int16_t m = RoundToInt16(MonthPart(dt));
     std::int16_t y = RoundToInt16(YearPart(dt));
     std::int32_t r = d;
-    m = SubInt16(m, One);
+    m = SubInt16(m, kOne);
     while (m > 0) {
         r = AddInt32(r, MonthLength(m, y));
-        m = SubInt16(m, One);
+        m = SubInt16(m, kOne);
     }
     while (y > kOriginYear) {
-        r = AddInt32(r, ydays(SubInt16(y, One)));
-        y = SubInt16(y, One);
+        r = AddInt32(r, ydays(SubInt16(y, kOne)));
+        y = SubInt16(y, kOne);
     }
     // Before 1700 the count runs backwards: each year up to 1699 takes its days off.
     if (y >= kFirstYear) {
         while (y < kOriginYear) {
             r = SubInt32(r, ydays(y));
-            y = AddInt16(y, One);
+            y = AddInt16(y, kOne);
         }
     }
     return r;
@@ -99,12 +99,12 @@ std::int32_t monthid(std::string_view dt)
     std::int32_t r = m;
     while (y >= kOriginYear + 1) {
         r = AddInt32(r, 12);
-        y = SubInt16(y, One);
+        y = SubInt16(y, kOne);
     }
     if (y >= kFirstYear) {
         while (y < kOriginYear) {
             r = SubInt32(r, 12);
-            y = AddInt16(y, One);
+            y = AddInt16(y, kOne);
         }
     }
     return r;
@@ -115,19 +115,19 @@ std::string dat(std::int32_t dateid)
     std::int16_t y = kOriginYear;
     while (dateid > ydays(y)) {
         dateid = SubInt32(dateid, ydays(y));
-        y = AddInt16(y, One);
+        y = AddInt16(y, kOne);
     }
     // Day numbers of 0 and below are dates before 1700; before year 1 there are none.
     while (dateid <= 0) {
         if (y == kFirstYear)
             Raise(ErrorCode::Overflow);
-        y = SubInt16(y, One);
+        y = SubInt16(y, kOne);
         dateid = AddInt32(dateid, ydays(y));
     }
     std::int16_t m = 1;
     while (dateid > MonthLength(m, y)) {
         dateid = SubInt32(dateid, MonthLength(m, y));
-        m = AddInt16(m, One);
+        m = AddInt16(m, kOne);
     }
     const std::int16_t day = RoundToInt16(dateid);
     return FormatSpaced(day) + "/" + FormatSpaced(m) + "/" + FormatSpaced(y);
@@ -137,13 +137,13 @@ std::string monyr(std::int32_t monthid)
 {
     std::int16_t y = kOriginYear;
     while (monthid >= 13) {
-        y = AddInt16(y, One);
+        y = AddInt16(y, kOne);
         monthid = SubInt32(monthid, 12);
     }
     while (monthid <= 0) {
         if (y == kFirstYear)
             Raise(ErrorCode::Overflow);
-        y = SubInt16(y, One);
+        y = SubInt16(y, kOne);
         monthid = AddInt32(monthid, 12);
     }
     const std::int16_t month = RoundToInt16(monthid);
