@@ -2,6 +2,7 @@
 
 #include "ui/addsub_window.h"
 #include "ui/base_conversion_window.h"
+#include "ui/datecalc_window.h"
 #include "ui/fractions_window.h"
 #include "ui/random_window.h"
 #include "ui/reciprocal_window.h"
@@ -51,7 +52,7 @@ const std::vector<CalculatorEntry>& Calculators()
 
         {"vectorscmd", "vectorfrm", nullptr},
 
-        {"Datecmd", "datecalcfrm", nullptr},
+        {"Datecmd", "datecalcfrm", &Make<ui::DatecalcWindow>},
 
         {"lineqcmd", "eqsolvefrm", nullptr},
     };

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string_view>
+
+namespace zentaro::dates {
+
+// What an untouched date field shows, and the message for a date typed in any other form.
+inline constexpr std::string_view kDatePlaceholder = "dd/mm/yyyy";
+inline constexpr std::string_view kWrongDateMessage = "Please enter the date in the correct dd/mm/yyyy format!";
+
+// Day, month and year of a date text, taken by character position and read with
+// ParseNumber, so text that is not a number reads as 0. Nothing is checked:
+// '31/02/2003' gives 31, 2 and 2003, 'ab/cd/efgh' gives 0, 0 and 0.
+// The day: the first character alone when the second is '/' ('7/03/2003'),
+// else the first two.
+double DatePart(std::string_view str);
+// The two characters at positions 4 and 5 (counting from 1).
+double MonthPart(std::string_view str);
+// The last four characters, or all of a shorter text.
+double YearPart(std::string_view str);
+
+// The day as typed: the first two characters, blanks and all.
+std::string_view TypedDay(std::string_view str);
+
+// True for a date field's text that must be refused when the field is left:
+// not ten characters, no '/' as 3rd or 6th character, or the placeholder itself.
+// Digits and ranges are not looked at.
+bool IsWronglyFormed(std::string_view s);
+
+} // namespace zentaro::dates

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+namespace zentaro::ui {
+
+// The focus changes of one field that a person makes: Tab, Shift+Tab, a click
+// into another control. A message box opening over the window, or another window
+// being activated, takes the focus away and gives it back without the person
+// having left the field; those changes are not reported.
+//
+// When the field is left by a click on a button and the `left` handler opens a
+// message box, the box swallows the mouse release, so the button would never see
+// its click; the click is then handled as soon as the box has closed, after the
+// handler, as it would have been without the box.
+class FieldFocus : public QObject {
+    Q_OBJECT
+
+public:
+    // Watches `field`, which owns the watcher.
+    explicit FieldFocus(QWidget* field);
+
+signals:
+    // The field has the focus, coming from another control.
+    void entered();
+    // The person moved the focus away from the field.
+    void left();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void leave(Qt::FocusReason reason);
+    void forgetPendingClick();
+
+    QWidget* field_;
+    bool holds_ = false;
+    int boxesOpened_ = 0;
+    QPointer<QAbstractButton> pendingClick_;
+};
+
+} // namespace zentaro::ui
