@@ -4,9 +4,12 @@
 #include "ui/base_conversion_window.h"
 #include "ui/datecalc_window.h"
 #include "ui/fractions_window.h"
+#include "ui/physical_constants_window.h"
 #include "ui/random_window.h"
 #include "ui/reciprocal_window.h"
+#include "ui/regression_window.h"
 #include "ui/roman_window.h"
+#include "ui/statistics_window.h"
 
 namespace zentaro::shell {
 namespace {
@@ -40,15 +43,15 @@ const std::vector<CalculatorEntry>& Calculators()
 
         {"primenumcmd", "primfrm", nullptr},
 
-        {"statscmd", "statisticsfrm", nullptr},
+        {"statscmd", "statisticsfrm", &Make<ui::StatisticsWindow>},
 
-        {"regressioncmd", "regrnfrm", nullptr},
+        {"regressioncmd", "regrnfrm", &Make<ui::RegressionWindow>},
 
         {"trianglecmd", "solvetrianglefrm", nullptr},
 
         {"quadcmd", "quadcubfrm", nullptr},
 
-        {"phyconstcmd", "phyconstfrm", nullptr},
+        {"phyconstcmd", "phyconstfrm", &Make<ui::PhysicalConstantsWindow>},
 
         {"vectorscmd", "vectorfrm", nullptr},
 
