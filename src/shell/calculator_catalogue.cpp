@@ -1,6 +1,7 @@
 #include "shell/calculator_catalogue.h"
 
 #include "ui/reciprocal_window.h"
+#include "ui/triangle_window.h"
 
 namespace zentaro::shell {
 namespace {
@@ -38,7 +39,7 @@ const std::vector<CalculatorEntry>& Calculators()
 
         {"regressioncmd", "regrnfrm", nullptr},
 
-        {"trianglecmd", "solvetrianglefrm", nullptr},
+        {"trianglecmd", "solvetrianglefrm", &Make<ui::TriangleWindow>},
 
         {"quadcmd", "quadcubfrm", nullptr},
 
