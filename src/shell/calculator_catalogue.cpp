@@ -2,6 +2,7 @@
 
 #include "ui/reciprocal_window.h"
 #include "ui/triangle_window.h"
+#include "ui/vector_window.h"
 
 namespace zentaro::shell {
 namespace {
@@ -45,7 +46,7 @@ const std::vector<CalculatorEntry>& Calculators()
 
         {"phyconstcmd", "phyconstfrm", nullptr},
 
-        {"vectorscmd", "vectorfrm", nullptr},
+        {"vectorscmd", "vectorfrm", &Make<ui::VectorWindow>},
 
         {"Datecmd", "datecalcfrm", nullptr},
 
