@@ -10,6 +10,8 @@
 #include "ui/regression_window.h"
 #include "ui/roman_window.h"
 #include "ui/statistics_window.h"
+#include "ui/triangle_window.h"
+#include "ui/vector_window.h"
 
 namespace zentaro::shell {
 namespace {
@@ -47,13 +49,13 @@ const std::vector<CalculatorEntry>& Calculators()
 
         {"regressioncmd", "regrnfrm", &Make<ui::RegressionWindow>},
 
-        {"trianglecmd", "solvetrianglefrm", nullptr},
+        {"trianglecmd", "solvetrianglefrm", &Make<ui::TriangleWindow>},
 
         {"quadcmd", "quadcubfrm", nullptr},
 
         {"phyconstcmd", "phyconstfrm", &Make<ui::PhysicalConstantsWindow>},
 
-        {"vectorscmd", "vectorfrm", nullptr},
+        {"vectorscmd", "vectorfrm", &Make<ui::VectorWindow>},
 
         {"Datecmd", "datecalcfrm", &Make<ui::DatecalcWindow>},
 
