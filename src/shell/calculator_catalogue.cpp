@@ -1,5 +1,8 @@
 #include "shell/calculator_catalogue.h"
 
+#include "ui/determinant_window.h"
+#include "ui/linear_system_window.h"
+#include "ui/quadratic_window.h"
 #include "ui/reciprocal_window.h"
 
 namespace zentaro::shell {
@@ -22,7 +25,7 @@ const std::vector<CalculatorEntry>& Calculators()
 
         {"baseconvcmd", "baseconvfrm", nullptr},
 
-        {"Detcmd", "detfrm", nullptr},
+        {"Detcmd", "detfrm", &Make<ui::DeterminantWindow>},
 
         {"recilargecmd", "recifrm", &Make<ui::ReciprocalWindow>},
 
@@ -40,7 +43,7 @@ const std::vector<CalculatorEntry>& Calculators()
 
         {"trianglecmd", "solvetrianglefrm", nullptr},
 
-        {"quadcmd", "quadcubfrm", nullptr},
+        {"quadcmd", "quadcubfrm", &Make<ui::QuadraticWindow>},
 
         {"phyconstcmd", "phyconstfrm", nullptr},
 
@@ -48,7 +51,7 @@ const std::vector<CalculatorEntry>& Calculators()
 
         {"Datecmd", "datecalcfrm", nullptr},
 
-        {"lineqcmd", "eqsolvefrm", nullptr},
+        {"lineqcmd", "eqsolvefrm", &Make<ui::LinearSystemWindow>},
     };
     return table;
 }
