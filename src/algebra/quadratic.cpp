@@ -43,7 +43,7 @@ std::string_view notquadratic(double b, double c)
 
 std::string quadroots(double b, double c, double d, bool integral)
 {
-    if (!integral)
+    if (!integral || !wholecoefficients(b, c, d))
         return decimalroots(b, c, d);
     const double root = Sqrt(std::fabs(discriminant(b, c, d)));
     if (Truncate(root) == root)

@@ -45,8 +45,8 @@ bool wholecoefficients(double b, double c, double d);
 // when b ≠ 0.
 std::string_view notquadratic(double b, double c);
 
-// The answer for b ≠ 0: in "Integral" mode the exact form unless |D| is a perfect
-// square, otherwise (and always in "Rational" mode) the decimal form.
+// The answer for b ≠ 0: in "Integral" mode with whole coefficients the exact form
+// unless |D| is a perfect square, otherwise the decimal form.
 std::string quadroots(double b, double c, double d, bool integral);
 
 } // namespace zentaro::algebra
