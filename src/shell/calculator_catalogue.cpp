@@ -3,8 +3,11 @@
 #include "ui/addsub_window.h"
 #include "ui/base_conversion_window.h"
 #include "ui/datecalc_window.h"
+#include "ui/determinant_window.h"
 #include "ui/fractions_window.h"
+#include "ui/linear_system_window.h"
 #include "ui/physical_constants_window.h"
+#include "ui/quadratic_window.h"
 #include "ui/random_window.h"
 #include "ui/reciprocal_window.h"
 #include "ui/regression_window.h"
@@ -33,7 +36,7 @@ const std::vector<CalculatorEntry>& Calculators()
 
         {"baseconvcmd", "baseconvfrm", &Make<ui::BaseConversionWindow>},
 
-        {"Detcmd", "detfrm", nullptr},
+        {"Detcmd", "detfrm", &Make<ui::DeterminantWindow>},
 
         {"recilargecmd", "recifrm", &Make<ui::ReciprocalWindow>},
 
@@ -51,7 +54,7 @@ const std::vector<CalculatorEntry>& Calculators()
 
         {"trianglecmd", "solvetrianglefrm", &Make<ui::TriangleWindow>},
 
-        {"quadcmd", "quadcubfrm", nullptr},
+        {"quadcmd", "quadcubfrm", &Make<ui::QuadraticWindow>},
 
         {"phyconstcmd", "phyconstfrm", &Make<ui::PhysicalConstantsWindow>},
 
@@ -59,7 +62,7 @@ const std::vector<CalculatorEntry>& Calculators()
 
         {"Datecmd", "datecalcfrm", &Make<ui::DatecalcWindow>},
 
-        {"lineqcmd", "eqsolvefrm", nullptr},
+        {"lineqcmd", "eqsolvefrm", &Make<ui::LinearSystemWindow>},
     };
     return table;
 }
