@@ -15,6 +15,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,6 +24,7 @@
 #include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -206,30 +208,67 @@ TEST_P(EveryWindow, EveryFieldAndButtonHasAnAccessibleNameAndAnswersSayTheyAreRe
     }
 }
 
-TEST_P(EveryWindow, TabVisitsEveryControlThatTakesTheFocusOnceAndComesBack)
+// Moving the focus runs the windows' focus handlers, and some of those rightly
+// report a field left empty in a message box: here any box is simply answered.
+class EveryWindowByKeyboard : public ::testing::TestWithParam<std::string> {
+protected:
+    void SetUp() override
+    {
+        QObject::connect(&boxes, &QTimer::timeout, &boxes, [] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal); box != nullptr && box->defaultButton() != nullptr)
+                box->defaultButton()->click();
+            else if (modal != nullptr)
+                modal->close();
+        });
+        boxes.start(5);
+        window = app.windows().show(QString::fromStdString(GetParam()));
+        ASSERT_NE(window, nullptr);
+        QApplication::setActiveWindow(window);
+        QApplication::processEvents();
+        Collect(window, controls);
+    }
+
+    Application app{[] {}};
+    QTimer boxes;
+    QWidget* window = nullptr;
+    std::vector<QWidget*> controls;
+};
+
+// Tab stops at one option button of a group (the group's own keys move within
+// it), so a group counts as one stop.
+QWidget* Stop(QWidget* control)
+{
+    auto* option = qobject_cast<QRadioButton*>(control);
+    return option != nullptr && option->autoExclusive() ? option->parentWidget() : control;
+}
+
+TEST_P(EveryWindowByKeyboard, TabVisitsEveryControlThatTakesTheFocusOnceAndComesBack)
 {
     std::set<QWidget*> stops;
+    QWidget* first = window->focusWidget();
     for (QWidget* control : controls) {
-        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(window) && control->isEnabled())
-            stops.insert(control);
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(window) && control->isEnabled()) {
+            stops.insert(Stop(control));
+            first = first != nullptr ? first : control;
+        }
     }
     if (stops.empty())
         GTEST_SKIP() << "nothing takes the focus";
-    QWidget* first = window->focusWidget() != nullptr ? window->focusWidget() : *stops.begin();
     first->setFocus(Qt::TabFocusReason);
     ASSERT_EQ(QApplication::focusWidget(), first);
-    std::vector<QWidget*> visited = {first};
+    std::vector<QWidget*> visited = {Stop(first)};
     for (std::size_t i = 0; i < stops.size(); ++i) {
         ASSERT_NE(QApplication::focusWidget(), nullptr);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited.push_back(QApplication::focusWidget());
+        visited.push_back(Stop(QApplication::focusWidget()));
     }
-    EXPECT_EQ(visited.back(), first) << "Tab did not come back after " << stops.size() << " stops";
+    EXPECT_EQ(visited.back(), Stop(first)) << "Tab did not come back after " << stops.size() << " stops";
     visited.pop_back();
     EXPECT_EQ(std::set<QWidget*>(visited.begin(), visited.end()), stops);
 }
 
-TEST_P(EveryWindow, AltWithAnAccessKeyPressesItsButtonOrFocusesItsField)
+TEST_P(EveryWindowByKeyboard, AltWithAnAccessKeyPressesItsButtonOrFocusesItsField)
 {
     for (QWidget* control : controls) {
         if (!control->isVisibleTo(window) || !control->isEnabled())
@@ -255,8 +294,9 @@ TEST_P(EveryWindow, AltWithAnAccessKeyPressesItsButtonOrFocusesItsField)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Known, EveryWindow, ::testing::ValuesIn(KnownForms()),
-                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
+const auto kFormName = [](const ::testing::TestParamInfo<std::string>& info) { return info.param; };
+INSTANTIATE_TEST_SUITE_P(Known, EveryWindow, ::testing::ValuesIn(KnownForms()), kFormName);
+INSTANTIATE_TEST_SUITE_P(Known, EveryWindowByKeyboard, ::testing::ValuesIn(KnownForms()), kFormName);
 
 TEST(AccessKeys, AltSInTheAboutWindowRunsSystemInfo)
 {

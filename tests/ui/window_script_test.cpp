@@ -1,12 +1,14 @@
 #include "screenshots/window_script.h"
 #include "shell/message_box.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -62,14 +64,26 @@ protected:
         QObject::connect(ask, &QPushButton::clicked, &window,
                          [this] { field->setText(shell::InputBox(&window, "How many?")); });
         QObject::connect(tell, &QPushButton::clicked, &window, [this] { shell::MessageBox(&window, "Done"); });
-        window.show();
     }
-    QString run(const char* json)
+    // Runs the script "w" of `json` on the window, opened by `open` (or just shown).
+    QString run(const char* json, const std::function<void()>& open = {})
     {
         QString error;
         const auto scripts = ParseScripts(json, error);
         EXPECT_TRUE(scripts.has_value()) << error.toStdString();
-        return scripts ? RunScript(&window, scripts->at("w")) : error;
+        if (!scripts)
+            return error;
+        const ScriptResult result = RunScript(
+            [&] {
+                if (open)
+                    open();
+                else
+                    window.show();
+                return &window;
+            },
+            scripts->at("w"));
+        EXPECT_EQ(result.window, &window);
+        return result.error;
     }
 
     QWidget window;
@@ -106,6 +120,18 @@ TEST_F(ScriptedWindow, TypesClicksAndAnswersTheBoxesAClickOpens)
             EXPECT_EQ(field->text().toStdString(), c.field);
         }
     }
+}
+
+TEST_F(ScriptedWindow, AnswersAtTheStartAnswerTheBoxesTheWindowShowsAsItOpens)
+{
+    const auto openAndAsk = [this] {
+        window.show();
+        field->setText(shell::InputBox(&window, "Start with?"));
+    };
+    EXPECT_EQ(run(R"({"w": [{"answer": "9"}]})", openAndAsk), "");
+    EXPECT_EQ(field->text(), "9");
+    EXPECT_TRUE(run(R"({"w": []})", openAndAsk).contains("nobody answers"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 } // namespace

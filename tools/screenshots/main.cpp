@@ -143,16 +143,17 @@ int main(int argc, char* argv[])
     std::vector<Shot> shots = Windows(zentaro.windows());
     QStringList written;
     for (Shot& shot : shots) {
-        QWidget* window = zentaro.windows().show(shot.form);
-        QApplication::processEvents();
-        if (shot.title.isEmpty())
-            shot.title = window->windowTitle();
+        std::vector<zentaro::tools::ScriptStep> steps;
         if (const auto script = scripts.find(shot.form); script != scripts.end()) {
-            const QString error = zentaro::tools::RunScript(window, script->second);
-            if (!error.isEmpty())
-                return Fail(shot.form + QStringLiteral(": ") + error);
+            steps = script->second;
             scripts.erase(script);
         }
+        const auto [window, error] =
+            zentaro::tools::RunScript([&] { return zentaro.windows().show(shot.form); }, steps);
+        if (!error.isEmpty())
+            return Fail(shot.form + QStringLiteral(": ") + error);
+        if (shot.title.isEmpty())
+            shot.title = window->windowTitle();
         const QString name = shot.form + suffix + QStringLiteral(".png");
         if (!window->grab().save(out.filePath(name)))
             return Fail(QStringLiteral("cannot write ") + out.filePath(name));

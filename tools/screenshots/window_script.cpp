@@ -132,38 +132,41 @@ std::optional<WindowScripts> ParseScripts(const QByteArray& json, QString& error
     return scripts;
 }
 
-QString RunScript(QWidget* window, const std::vector<ScriptStep>& steps)
+ScriptResult RunScript(const std::function<QWidget*()>& open, const std::vector<ScriptStep>& steps)
 {
     std::deque<std::optional<QString>> answers;
-    // Typing, leaving a field and clicking may all run handlers that open boxes.
+    // Opening, typing, leaving a field and clicking may all run handlers that open boxes.
     BoxAnswerer answerer(answers);
-    for (const ScriptStep& step : steps) {
-        if (step.kind == ScriptStep::Kind::Answer) {
-            answers.push_back(step.text);
+    auto step = steps.begin();
+    for (; step != steps.end() && step->kind == ScriptStep::Kind::Answer; ++step)
+        answers.push_back(step->text);
+    ScriptResult result{open(), {}};
+    QApplication::processEvents();
+    result.error = result.window == nullptr ? QStringLiteral("the window does not open") : answerer.error;
+    for (; step != steps.end() && result.error.isEmpty(); ++step) {
+        if (step->kind == ScriptStep::Kind::Answer) {
+            answers.push_back(step->text);
             continue;
         }
-        auto* control = window->findChild<QWidget*>(step.control);
-        if (control == nullptr)
-            return QStringLiteral("no control %1").arg(step.control);
-        QString error;
-        if (step.kind == ScriptStep::Kind::Type) {
-            error = Type(control, step.text.value_or(QString()));
-        } else if (step.kind == ScriptStep::Kind::Focus) {
+        auto* control = result.window->findChild<QWidget*>(step->control);
+        if (control == nullptr) {
+            result.error = QStringLiteral("no control %1").arg(step->control);
+        } else if (step->kind == ScriptStep::Kind::Type) {
+            result.error = Type(control, step->text.value_or(QString()));
+        } else if (step->kind == ScriptStep::Kind::Focus) {
             control->setFocus(Qt::TabFocusReason);
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             button->click();
         } else {
-            error = QStringLiteral("%1 is not a button").arg(step.control);
+            result.error = QStringLiteral("%1 is not a button").arg(step->control);
         }
         QApplication::processEvents();
-        if (error.isEmpty())
-            error = answerer.error;
-        if (!error.isEmpty())
-            return error;
+        if (result.error.isEmpty())
+            result.error = answerer.error;
     }
-    if (!answers.empty())
-        return QStringLiteral("%1 answer(s) left over: no box asked for them").arg(answers.size());
-    return {};
+    if (result.error.isEmpty() && !answers.empty())
+        result.error = QStringLiteral("%1 answer(s) left over: no box asked for them").arg(answers.size());
+    return result;
 }
 
 } // namespace zentaro::tools

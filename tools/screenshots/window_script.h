@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
@@ -31,10 +32,16 @@ using WindowScripts = std::map<QString, std::vector<ScriptStep>>;
 // Gives nothing and sets `error` when the text is not such a list.
 std::optional<WindowScripts> ParseScripts(const QByteArray& json, QString& error);
 
-// Carries out `steps` on `window`. A message or input box that a step opens is
-// answered by the next Answer step before it (a message box by the button with that
-// caption, or OK). Gives the empty text, or what went wrong: a control that is
-// missing or of the wrong kind, a box nobody answered, an answer never used.
-QString RunScript(QWidget* window, const std::vector<ScriptStep>& steps);
+// Opens a window with `open`, then carries out `steps` on it. A message or input
+// box that opens meanwhile is answered by the next Answer step before it (a
+// message box by the button with that caption, or OK); Answer steps at the start
+// answer the boxes the window shows as it opens. Gives the window and the empty
+// text, or what went wrong: a control that is missing or of the wrong kind, a
+// box nobody answered, an answer never used. No box is left open either way.
+struct ScriptResult {
+    QWidget* window = nullptr;
+    QString error;
+};
+ScriptResult RunScript(const std::function<QWidget*()>& open, const std::vector<ScriptStep>& steps);
 
 } // namespace zentaro::tools
