@@ -103,8 +103,12 @@ TEST_P(EveryWindow, EveryControlIsNamedAndLiesInsideItsFrameAndWindow)
         EXPECT_FALSE(control->objectName().isEmpty());
         EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry()))
             << "sticks out of " << Name(control->parentWidget());
+        // Some windows open short, covering their answers until there are any:
+        // a control wholly below the bottom edge waits there to be uncovered.
         const QRect inWindow(control->mapTo(window, QPoint(0, 0)), control->size());
-        EXPECT_TRUE(window->rect().contains(inWindow)) << "sticks out of the window";
+        const bool covered =
+            inWindow.top() >= window->height() && inWindow.left() >= 0 && inWindow.right() < window->width();
+        EXPECT_TRUE(covered || window->rect().contains(inWindow)) << "sticks out of the window";
     }
 }
 
