@@ -233,8 +233,8 @@ void DescribeControls(QWidget* window)
     std::vector<QWidget*> controls;
     CollectControls(window, controls);
     for (QWidget* control : controls) {
-        if (control->accessibleName().isEmpty())
-            control->setAccessibleName(AccessibleNameFor(control));
+        if (const QString name = AccessibleNameFor(control); control->accessibleName().isEmpty() && !name.isEmpty())
+            control->setAccessibleName(name);
         if (IsField(control) && IsReadOnly(control) && control->accessibleDescription().isEmpty())
             control->setAccessibleDescription(kResultDescription);
         // Tab typed into a multi-line field would stay there: let it move on, as in a one-line field.
