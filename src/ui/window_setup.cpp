@@ -1,13 +1,193 @@
 #include "ui/window_setup.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFont>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScreen>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
 #include <QWidget>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <limits>
+
+#if ZENTARO_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
+#ifndef ZENTARO_FORMS_WITH_OWN_TAB_ORDER
+#define ZENTARO_FORMS_WITH_OWN_TAB_ORDER ""
+#endif
 
 namespace zentaro::ui {
 namespace {
 constexpr int kFrameWidthPixels = 2 * 3;
 constexpr int kFrameHeightPixels = 20 + 2 * 3;
+
+// How far a label may stand from the field it names.
+constexpr int kLabelGapBeside = 48;
+constexpr int kLabelGapAbove = 24;
+// Controls may touch by a few pixels and still be beside or above each other.
+constexpr int kTouching = 3;
+
+const QString kResultDescription = QStringLiteral("Read-only result");
+
+bool IsContainer(const QWidget* widget)
+{
+    const QMetaObject* kind = widget->metaObject();
+    return qobject_cast<const QGroupBox*>(widget) != nullptr || kind == &QWidget::staticMetaObject ||
+           kind == &QFrame::staticMetaObject;
+}
+
+bool IsField(const QWidget* widget)
+{
+    return qobject_cast<const QLineEdit*>(widget) != nullptr ||
+           qobject_cast<const QPlainTextEdit*>(widget) != nullptr ||
+           qobject_cast<const QTextEdit*>(widget) != nullptr || qobject_cast<const QComboBox*>(widget) != nullptr ||
+           qobject_cast<const QAbstractSpinBox*>(widget) != nullptr;
+}
+
+bool IsReadOnly(const QWidget* field)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(field))
+        return line->isReadOnly();
+    if (const auto* area = qobject_cast<const QPlainTextEdit*>(field))
+        return area->isReadOnly();
+    if (const auto* rich = qobject_cast<const QTextEdit*>(field))
+        return rich->isReadOnly();
+    if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(field))
+        return spin->isReadOnly();
+    return false;
+}
+
+// The widgets a form defines directly in `container` (message boxes and other
+// windows parented to it are not among them).
+std::vector<QWidget*> ChildControls(const QWidget* container)
+{
+    std::vector<QWidget*> children;
+    for (QWidget* child : container->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow())
+            children.push_back(child);
+    }
+    return children;
+}
+
+// What a caption shows: "&&" is one ampersand, a single one marks the access key.
+QString WithoutAccessKey(const QString& caption)
+{
+    QString shown;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        shown += caption[i];
+    }
+    return shown;
+}
+
+QString Shown(const QLabel* label)
+{
+    const QString text = label->text();
+    const bool rich =
+        label->textFormat() == Qt::RichText || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
+    if (rich)
+        return QTextDocumentFragment::fromHtml(text).toPlainText().simplified();
+    // Only a label with a buddy draws access keys; without one it shows "&" as typed.
+    return (label->buddy() != nullptr ? WithoutAccessKey(text) : text).simplified();
+}
+
+// The label that names `field`: its buddy label, else the nearest label on its
+// left in the same row, else the nearest one just above it.
+const QLabel* LabelOf(const QWidget* field)
+{
+    const QRect f = field->geometry();
+    const QLabel* beside = nullptr;
+    const QLabel* above = nullptr;
+    int besideGap = std::numeric_limits<int>::max();
+    int aboveGap = std::numeric_limits<int>::max();
+    for (const QWidget* sibling : ChildControls(field->parentWidget())) {
+        const auto* label = qobject_cast<const QLabel*>(sibling);
+        if (label == nullptr || Shown(label).isEmpty())
+            continue;
+        if (label->buddy() == field)
+            return label;
+        const QRect l = label->geometry();
+        const bool sameRow = l.top() <= f.center().y() && f.center().y() <= l.bottom();
+        const bool sameColumn = l.left() < f.right() && f.left() < l.right();
+        const int gapBeside = f.left() - l.right();
+        const int gapAbove = f.top() - l.bottom();
+        if (sameRow && gapBeside > -kTouching && gapBeside <= kLabelGapBeside && gapBeside < besideGap) {
+            beside = label;
+            besideGap = gapBeside;
+        }
+        if (sameColumn && gapAbove > -kTouching && gapAbove <= kLabelGapAbove && gapAbove < aboveGap) {
+            above = label;
+            aboveGap = gapAbove;
+        }
+    }
+    return beside != nullptr ? beside : above;
+}
+
+QString FieldName(const QWidget* field)
+{
+    if (const QLabel* label = LabelOf(field))
+        return Shown(label);
+    const auto* frame = qobject_cast<const QGroupBox*>(field->parentWidget());
+    const auto fields = frame != nullptr ? ChildControls(frame) : std::vector<QWidget*>{};
+    const QString frameCaption = frame != nullptr ? WithoutAccessKey(frame->title()).simplified() : QString();
+    if (std::count_if(fields.begin(), fields.end(), IsField) == 1 && !frameCaption.isEmpty())
+        return frameCaption;
+    const QString tip = field->toolTip().simplified();
+    return tip.isEmpty() ? frameCaption : tip;
+}
+
+// Every control of the form, frames and their contents included.
+void CollectControls(QWidget* container, std::vector<QWidget*>& controls)
+{
+    for (QWidget* child : ChildControls(container)) {
+        controls.push_back(child);
+        if (IsContainer(child))
+            CollectControls(child, controls);
+    }
+}
+
+void AppendInReadingOrder(QWidget* container, std::vector<QWidget*>& chain)
+{
+    std::vector<QWidget*> children = ChildControls(container);
+    std::sort(children.begin(), children.end(),
+              [](const QWidget* a, const QWidget* b) { return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x()); });
+    // A row is every control that starts above the middle of the row's first one;
+    // a row reads left to right.
+    for (auto row = children.begin(); row != children.end();) {
+        const int middle = (*row)->y() + std::max((*row)->height() / 2, 1);
+        const auto end = std::find_if(row, children.end(), [middle](const QWidget* w) { return w->y() >= middle; });
+        std::sort(row, end, [](const QWidget* a, const QWidget* b) {
+            return std::pair(a->x(), a->y()) < std::pair(b->x(), b->y());
+        });
+        for (auto it = row; it != end; ++it) {
+            if ((*it)->focusPolicy() & Qt::TabFocus)
+                chain.push_back(*it);
+            if (IsContainer(*it))
+                AppendInReadingOrder(*it, chain);
+        }
+        row = end;
+    }
+}
+
+QByteArray ZentaroFontConfiguration()
+{
+    QFile file(QStringLiteral(":/zentaro/fonts/zentaro-fonts.conf"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 QSize ClientSizeFromTwips(int widthTwips, int heightTwips)
@@ -20,6 +200,7 @@ void MakeCalculatorWindow(QWidget* window)
     window->setWindowFlags(Qt::Window | Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     window->setFixedSize(window->size());
+    DescribeControls(window);
 }
 
 void SetFormHeightTwips(QWidget* window, int heightTwips)
@@ -37,5 +218,101 @@ void CentreVertically(QWidget* window)
     const int outer = window->height() + (frameExtra > 0 ? frameExtra : kFrameHeightPixels);
     window->move(window->x(), screen->geometry().top() + (screen->geometry().height() - outer) / 2);
 }
+
+QString AccessibleNameFor(const QWidget* control)
+{
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        const QString caption = WithoutAccessKey(button->text()).simplified();
+        return caption.isEmpty() ? button->toolTip().simplified() : caption;
+    }
+    return IsField(control) ? FieldName(control) : QString();
+}
+
+void DescribeControls(QWidget* window)
+{
+    std::vector<QWidget*> controls;
+    CollectControls(window, controls);
+    for (QWidget* control : controls) {
+        if (const QString name = AccessibleNameFor(control); control->accessibleName().isEmpty() && !name.isEmpty())
+            control->setAccessibleName(name);
+        if (IsField(control) && IsReadOnly(control) && control->accessibleDescription().isEmpty())
+            control->setAccessibleDescription(kResultDescription);
+        // Tab typed into a multi-line field would stay there: let it move on, as in a one-line field.
+        if (auto* area = qobject_cast<QPlainTextEdit*>(control))
+            area->setTabChangesFocus(true);
+        if (auto* rich = qobject_cast<QTextEdit*>(control))
+            rich->setTabChangesFocus(true);
+    }
+    if (FormSetsTabOrder(window->objectName()))
+        return;
+    const std::vector<QWidget*> chain = ReadingOrder(window);
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+std::vector<QWidget*> ReadingOrder(QWidget* container)
+{
+    std::vector<QWidget*> chain;
+    AppendInReadingOrder(container, chain);
+    return chain;
+}
+
+bool FormSetsTabOrder(const QString& formName)
+{
+    static const QStringList forms =
+        QString::fromLatin1(ZENTARO_FORMS_WITH_OWN_TAB_ORDER).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    return forms.contains(formName);
+}
+
+std::vector<FontAlias> ParseFontAliases(const QByteArray& fontConfiguration)
+{
+    std::vector<FontAlias> aliases;
+    QXmlStreamReader xml(fontConfiguration);
+    bool inAlias = false;
+    bool inSubstitutes = false;
+    const auto isSubstituteList = [](QStringView name) {
+        return name == u"prefer" || name == u"accept" || name == u"default";
+    };
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == u"alias") {
+            aliases.emplace_back();
+            inAlias = true;
+        } else if (xml.isStartElement() && inAlias && isSubstituteList(xml.name())) {
+            inSubstitutes = true;
+        } else if (xml.isStartElement() && inAlias && xml.name() == u"family") {
+            const QString family = xml.readElementText().trimmed();
+            if (inSubstitutes)
+                aliases.back().substitutes << family;
+            else
+                aliases.back().family = family;
+        } else if (xml.isEndElement() && xml.name() == u"alias") {
+            inAlias = false;
+        } else if (xml.isEndElement() && isSubstituteList(xml.name())) {
+            inSubstitutes = false;
+        }
+    }
+    if (xml.hasError())
+        return {};
+    std::erase_if(aliases, [](const FontAlias& a) { return a.family.isEmpty() || a.substitutes.isEmpty(); });
+    return aliases;
+}
+
+void LoadFontSubstitutes()
+{
+    const QByteArray configuration = ZentaroFontConfiguration();
+    if (configuration.isEmpty())
+        return;
+#if ZENTARO_HAVE_FONTCONFIG
+    if (FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(),
+                                       reinterpret_cast<const FcChar8*>(configuration.constData()), FcTrue) == FcTrue)
+        return;
+#endif
+    for (const FontAlias& alias : ParseFontAliases(configuration))
+        QFont::insertSubstitutions(alias.family, alias.substitutes);
+}
+
+// Before any window asks for a font, so that the first lookup already sees the aliases.
+Q_COREAPP_STARTUP_FUNCTION(LoadFontSubstitutes)
 
 } // namespace zentaro::ui

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
 
 class QWidget;
 
@@ -19,7 +24,8 @@ QSize ClientSizeFromTwips(int widthTwips, int heightTwips);
 
 // A calculator window: top-level, no owner, a dialog-style title bar with a close
 // button, fixed at its current size. Being a plain widget and not a QDialog,
-// Escape hides nothing and Enter fires no button.
+// Escape hides nothing and Enter fires no button. Its controls are then made
+// readable by assistive tools and reachable by Tab (DescribeControls).
 void MakeCalculatorWindow(QWidget* window);
 
 // Sets the client height for an outer height in twips and keeps the size fixed.
@@ -27,5 +33,36 @@ void SetFormHeightTwips(QWidget* window, int heightTwips);
 
 // top = (screen height - window height) / 2, the left edge left where it is.
 void CentreVertically(QWidget* window);
+
+// Gives every field and button that has none an accessible name: a button its
+// caption (else its tool tip), a field the caption of its label (beside it,
+// above it, or the frame it alone sits in), else its tool tip, else its frame's
+// caption. A read-only field is described as a result. Multi-line fields pass
+// Tab on instead of typing it. Unless the form's definition sets a Tab order,
+// Tab goes through the controls in reading order.
+void DescribeControls(QWidget* window);
+
+// The accessible name DescribeControls gives `control` (empty for other widgets).
+QString AccessibleNameFor(const QWidget* control);
+
+// The controls under `container` that Tab stops at, in reading order: top to
+// bottom, left to right, the contents of a frame kept together.
+std::vector<QWidget*> ReadingOrder(QWidget* container);
+
+// True for a form whose definition lists its own Tab order.
+bool FormSetsTabOrder(const QString& formName);
+
+// A font family and the families to draw it with instead, as an alias file of
+// the system's font configuration lists them.
+struct FontAlias {
+    QString family;
+    QStringList substitutes;
+};
+std::vector<FontAlias> ParseFontAliases(const QByteArray& fontConfiguration);
+
+// Adds Zentaro's font aliases to the font configuration (to Qt's own list of
+// substitutions where the build has no font configuration library). Runs by
+// itself when the application object is made.
+void LoadFontSubstitutes();
 
 } // namespace zentaro::ui

@@ -1,0 +1,322 @@
+// Checks that hold for every window the application knows, so that each window
+// added to the catalogue is covered without an edit here.
+#include "shell/application.h"
+#include "shell/calculator_catalogue.h"
+#include "support/dialog_script.h"
+#include "ui/wrapped_button.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace zentaro::shell {
+namespace {
+
+std::vector<std::string> KnownForms()
+{
+    std::vector<std::string> forms = {"startupfrm", "mainmenufrm", "frmAbout", "helpfrm"};
+    for (const CalculatorEntry& entry : Calculators()) {
+        if (entry.make != nullptr)
+            forms.push_back(entry.formName.toStdString());
+    }
+    return forms;
+}
+
+bool IsContainer(const QWidget* widget)
+{
+    const QMetaObject* kind = widget->metaObject();
+    return qobject_cast<const QGroupBox*>(widget) != nullptr || kind == &QWidget::staticMetaObject ||
+           kind == &QFrame::staticMetaObject;
+}
+
+bool IsField(const QWidget* widget)
+{
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget) ||
+           qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QComboBox*>(widget) ||
+           qobject_cast<const QAbstractSpinBox*>(widget);
+}
+
+// The controls a form defines: children of the window and of its frames, not the
+// inner parts of a field or other windows.
+void Collect(QWidget* container, std::vector<QWidget*>& controls)
+{
+    for (QWidget* child : container->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        controls.push_back(child);
+        if (IsContainer(child))
+            Collect(child, controls);
+    }
+}
+
+std::string Name(const QWidget* widget)
+{
+    return widget->objectName().toStdString();
+}
+
+class EveryWindow : public ::testing::TestWithParam<std::string> {
+protected:
+    void SetUp() override
+    {
+        window = app.windows().show(QString::fromStdString(GetParam()));
+        ASSERT_NE(window, nullptr);
+        QApplication::setActiveWindow(window);
+        QApplication::processEvents();
+        Collect(window, controls);
+    }
+    void TearDown() override { dialogs.checkDone(); }
+
+    Application app{[] {}};
+    testing::DialogScript dialogs;
+    QWidget* window = nullptr;
+    std::vector<QWidget*> controls;
+};
+
+TEST_P(EveryWindow, EveryControlIsNamedAndLiesInsideItsFrameAndWindow)
+{
+    EXPECT_FALSE(window->objectName().isEmpty());
+    for (const QWidget* control : controls) {
+        SCOPED_TRACE(Name(control) + " (" + control->metaObject()->className() + ")");
+        EXPECT_FALSE(control->objectName().isEmpty());
+        EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry()))
+            << "sticks out of " << Name(control->parentWidget());
+        // Some windows open short, covering their answers until there are any:
+        // a control wholly below the bottom edge waits there to be uncovered.
+        const QRect inWindow(control->mapTo(window, QPoint(0, 0)), control->size());
+        const bool covered =
+            inWindow.top() >= window->height() && inWindow.left() >= 0 && inWindow.right() < window->width();
+        EXPECT_TRUE(covered || window->rect().contains(inWindow)) << "sticks out of the window";
+    }
+}
+
+TEST_P(EveryWindow, NoTwoControlsShownTogetherOverlapUnlessOneHoldsTheOther)
+{
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        for (std::size_t j = i + 1; j < controls.size(); ++j) {
+            const QWidget* a = controls[i];
+            const QWidget* b = controls[j];
+            if (a->parentWidget() != b->parentWidget() || !a->isVisibleTo(window) || !b->isVisibleTo(window))
+                continue;
+            const QRect ra = a->geometry();
+            const QRect rb = b->geometry();
+            EXPECT_TRUE(!ra.intersects(rb) || ra.contains(rb) || rb.contains(ra))
+                << Name(a) << " and " << Name(b) << " overlap";
+        }
+    }
+}
+
+// Whether `control`'s caption fits in the room its style gives the caption.
+std::string CaptionClipping(QWidget* control)
+{
+    const QFontMetrics metrics(control->font());
+    const auto tooSmall = [](QSize need, QSize room) {
+        return need.width() > room.width() || need.height() > room.height() ? QStringLiteral("needs %1x%2, has %3x%4")
+                                                                                  .arg(need.width())
+                                                                                  .arg(need.height())
+                                                                                  .arg(room.width())
+                                                                                  .arg(room.height())
+                                                                                  .toStdString()
+                                                                            : std::string();
+    };
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        if (label->text().isEmpty())
+            return {};
+        if (label->wordWrap())
+            return tooSmall({label->minimumSizeHint().width(), label->heightForWidth(label->width())}, label->size());
+        return tooSmall(label->minimumSizeHint(), label->size());
+    }
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        if (qobject_cast<ui::WrappedButton*>(button) != nullptr) {
+            const QRect wrapped =
+                metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, button->text());
+            return tooSmall(wrapped.size(), room.size());
+        }
+        return tooSmall(metrics.size(Qt::TextShowMnemonic, button->text()), room.size());
+    }
+    if (qobject_cast<QRadioButton*>(control) != nullptr || qobject_cast<QCheckBox*>(control) != nullptr) {
+        auto* button = static_cast<QAbstractButton*>(control);
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const auto element = qobject_cast<QRadioButton*>(control) != nullptr ? QStyle::SE_RadioButtonContents
+                                                                             : QStyle::SE_CheckBoxContents;
+        const QRect room = button->style()->subElementRect(element, &option, button);
+        return tooSmall(metrics.size(Qt::TextShowMnemonic, button->text()), room.size());
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.textAlignment = frame->alignment();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect label =
+            frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+        return frame->title().isEmpty() || frame->rect().contains(label)
+                   ? std::string()
+                   : "the title ends at " + std::to_string(label.right() + 1) + ", the frame at " +
+                         std::to_string(frame->width());
+    }
+    if (IsField(control) && qobject_cast<QPlainTextEdit*>(control) == nullptr &&
+        qobject_cast<QTextEdit*>(control) == nullptr)
+        return tooSmall({0, control->minimumSizeHint().height()}, control->size());
+    return {};
+}
+
+TEST_P(EveryWindow, NoCaptionOrOneLineFieldIsTooSmallForItsText)
+{
+    for (QWidget* control : controls) {
+        SCOPED_TRACE(Name(control));
+        EXPECT_EQ(CaptionClipping(control), "") << "clipped";
+    }
+}
+
+TEST_P(EveryWindow, EveryFieldAndButtonHasAnAccessibleNameAndAnswersSayTheyAreResults)
+{
+    for (QWidget* control : controls) {
+        if (!IsField(control) && qobject_cast<QAbstractButton*>(control) == nullptr)
+            continue;
+        SCOPED_TRACE(Name(control));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty());
+        if (accessible->state().readOnly && IsField(control)) {
+            EXPECT_TRUE(accessible->text(QAccessible::Description).contains(QStringLiteral("result")));
+        }
+    }
+}
+
+// Moving the focus runs the windows' focus handlers, and some of those rightly
+// report a field left empty in a message box: here any box is simply answered.
+class EveryWindowByKeyboard : public ::testing::TestWithParam<std::string> {
+protected:
+    void SetUp() override
+    {
+        QObject::connect(&boxes, &QTimer::timeout, &boxes, [] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal); box != nullptr && box->defaultButton() != nullptr)
+                box->defaultButton()->click();
+            else if (modal != nullptr)
+                modal->close();
+        });
+        boxes.start(5);
+        window = app.windows().show(QString::fromStdString(GetParam()));
+        ASSERT_NE(window, nullptr);
+        QApplication::setActiveWindow(window);
+        QApplication::processEvents();
+        Collect(window, controls);
+    }
+
+    Application app{[] {}};
+    QTimer boxes;
+    QWidget* window = nullptr;
+    std::vector<QWidget*> controls;
+};
+
+// Tab stops at one option button of a group (the group's own keys move within
+// it), so a group counts as one stop.
+QWidget* Stop(QWidget* control)
+{
+    auto* option = qobject_cast<QRadioButton*>(control);
+    return option != nullptr && option->autoExclusive() ? option->parentWidget() : control;
+}
+
+TEST_P(EveryWindowByKeyboard, TabVisitsEveryControlThatTakesTheFocusOnceAndComesBack)
+{
+    std::set<QWidget*> stops;
+    QWidget* first = window->focusWidget();
+    for (QWidget* control : controls) {
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(window) && control->isEnabled()) {
+            stops.insert(Stop(control));
+            first = first != nullptr ? first : control;
+        }
+    }
+    if (stops.empty())
+        GTEST_SKIP() << "nothing takes the focus";
+    first->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), first);
+    std::vector<QWidget*> visited = {Stop(first)};
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(Stop(QApplication::focusWidget()));
+    }
+    EXPECT_EQ(visited.back(), Stop(first)) << "Tab did not come back after " << stops.size() << " stops";
+    visited.pop_back();
+    EXPECT_EQ(std::set<QWidget*>(visited.begin(), visited.end()), stops);
+}
+
+TEST_P(EveryWindowByKeyboard, AltWithAnAccessKeyPressesItsButtonOrFocusesItsField)
+{
+    for (QWidget* control : controls) {
+        if (!control->isVisibleTo(window) || !control->isEnabled())
+            continue;
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        auto* label = qobject_cast<QLabel*>(control);
+        const QString caption = button != nullptr ? button->text() : label != nullptr ? label->text() : QString();
+        const QKeySequence key = QKeySequence::mnemonic(caption);
+        if (key.isEmpty() || (label != nullptr && label->buddy() == nullptr))
+            continue;
+        SCOPED_TRACE(Name(control) + " " + key.toString().toStdString());
+        const QKeyCombination combination = key[0];
+        if (button != nullptr) {
+            QSignalSpy pressed(button, &QAbstractButton::pressed);
+            QTest::keyClick(window, combination.key(), combination.keyboardModifiers());
+            EXPECT_EQ(pressed.count(), 1);
+            // The key's click comes a moment later; this check only wants the press.
+            button->blockSignals(true);
+        } else {
+            QTest::keyClick(window, combination.key(), combination.keyboardModifiers());
+            EXPECT_EQ(QApplication::focusWidget(), label->buddy());
+        }
+    }
+}
+
+const auto kFormName = [](const ::testing::TestParamInfo<std::string>& info) { return info.param; };
+INSTANTIATE_TEST_SUITE_P(Known, EveryWindow, ::testing::ValuesIn(KnownForms()), kFormName);
+INSTANTIATE_TEST_SUITE_P(Known, EveryWindowByKeyboard, ::testing::ValuesIn(KnownForms()), kFormName);
+
+TEST(AccessKeys, AltSInTheAboutWindowRunsSystemInfo)
+{
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    Application app{[] {}};
+    testing::DialogScript dialogs;
+    QWidget* about = app.windows().show(QStringLiteral("frmAbout"));
+    QApplication::setActiveWindow(about);
+    dialogs.message("System Information Is Unavailable At This Time");
+    QTest::keyClick(about, Qt::Key_S, Qt::AltModifier);
+    QTest::qWait(300);
+    qputenv("PATH", path);
+    dialogs.checkDone();
+    EXPECT_EQ(dialogs.seen().size(), 1);
+}
+
+} // namespace
+} // namespace zentaro::shell

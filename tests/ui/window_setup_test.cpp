@@ -1,0 +1,240 @@
+#include "ui/window_setup.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zentaro::ui {
+namespace {
+
+enum class Kind { Field, Button, Label, Frame };
+
+struct Control {
+    const char* name;
+    const char* parent; // "" for the window itself
+    Kind kind;
+    QRect geometry;
+    const char* caption = "";
+};
+
+// A window made of `controls`, created in the order given.
+std::unique_ptr<QWidget> MakeWindow(const std::vector<Control>& controls, const char* formName = "scratchfrm")
+{
+    auto window = std::make_unique<QWidget>();
+    window->setObjectName(QString::fromLatin1(formName));
+    window->resize(400, 300);
+    for (const Control& c : controls) {
+        QWidget* parent = *c.parent == '\0' ? window.get() : window->findChild<QWidget*>(c.parent);
+        QWidget* w = nullptr;
+        switch (c.kind) {
+        case Kind::Field:
+            w = new QLineEdit(parent);
+            w->setToolTip(QString::fromUtf8(c.caption));
+            break;
+        case Kind::Button:
+            w = new QPushButton(QString::fromUtf8(c.caption), parent);
+            break;
+        case Kind::Label:
+            w = new QLabel(QString::fromUtf8(c.caption), parent);
+            break;
+        case Kind::Frame:
+            w = new QGroupBox(QString::fromUtf8(c.caption), parent);
+            break;
+        }
+        w->setObjectName(QString::fromLatin1(c.name));
+        w->setGeometry(c.geometry);
+    }
+    return window;
+}
+
+std::vector<std::string> Names(const std::vector<QWidget*>& widgets)
+{
+    std::vector<std::string> names;
+    for (const QWidget* w : widgets)
+        names.push_back(w->objectName().toStdString());
+    return names;
+}
+
+// The Tab stops of `window` from `first` on, as the focus chain links them.
+std::vector<std::string> FocusChain(QWidget* window, const char* first, std::size_t count)
+{
+    std::vector<std::string> names;
+    QWidget* w = window->findChild<QWidget*>(first);
+    while (w != nullptr && names.size() < count) {
+        if (w->focusPolicy() & Qt::TabFocus)
+            names.push_back(w->objectName().toStdString());
+        w = w->nextInFocusChain();
+    }
+    return names;
+}
+
+TEST(ReadingOrder, GoesByRowsLeftToRightAndKeepsAFramesContentsTogether)
+{
+    const struct {
+        const char* what;
+        std::vector<Control> controls;
+        std::vector<std::string> order;
+    } cases[] = {
+        {"a row whose tops differ by a few pixels reads left to right",
+         {{"right", "", Kind::Field, {100, 22, 50, 25}},
+          {"left", "", Kind::Button, {10, 26, 50, 20}},
+          {"below", "", Kind::Field, {10, 60, 50, 25}}},
+         {"left", "right", "below"}},
+        {"a frame's fields come before what stands beside the frame",
+         {{"later", "", Kind::Button, {120, 50, 50, 25}},
+          {"frame", "", Kind::Frame, {10, 10, 100, 100}},
+          {"second", "frame", Kind::Field, {10, 50, 50, 20}},
+          {"first", "frame", Kind::Field, {10, 20, 50, 20}},
+          {"beside", "", Kind::Button, {120, 10, 50, 25}}},
+         {"first", "second", "beside", "later"}},
+        {"labels take no Tab stop",
+         {{"caption", "", Kind::Label, {10, 10, 40, 20}, "Value"}, {"value", "", Kind::Field, {60, 10, 80, 20}}},
+         {"value"}},
+        {"a tall control reads before the column beside it",
+         {{"under", "", Kind::Button, {10, 220, 50, 25}},
+          {"column2", "", Kind::Button, {70, 50, 50, 25}},
+          {"column1", "", Kind::Button, {70, 10, 50, 25}},
+          {"tall", "", Kind::Field, {10, 10, 50, 200}}},
+         {"tall", "column1", "column2", "under"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto window = MakeWindow(c.controls);
+        EXPECT_EQ(Names(ReadingOrder(window.get())), c.order);
+    }
+}
+
+TEST(ReadingOrder, BecomesTheTabOrderUnlessTheFormListsItsOwn)
+{
+    const std::vector<Control> controls = {{"c", "", Kind::Field, {10, 90, 50, 20}},
+                                           {"a", "", Kind::Field, {10, 10, 50, 20}},
+                                           {"b", "", Kind::Button, {10, 50, 50, 20}}};
+    auto plain = MakeWindow(controls);
+    MakeCalculatorWindow(plain.get());
+    EXPECT_EQ(FocusChain(plain.get(), "a", 3), (std::vector<std::string>{"a", "b", "c"}));
+
+    // recifrm's form lists its Tab order: creation order stays.
+    auto listed = MakeWindow(controls, "recifrm");
+    MakeCalculatorWindow(listed.get());
+    EXPECT_EQ(FocusChain(listed.get(), "c", 3), (std::vector<std::string>{"c", "a", "b"}));
+}
+
+TEST(DescribeControls, NamesFieldsByTheirLabelFrameOrToolTipAndButtonsByCaption)
+{
+    auto window = MakeWindow({
+        {"numberLabel", "", Kind::Label, {10, 12, 50, 17}, "Number:"},
+        {"number", "", Kind::Field, {70, 10, 100, 25}, "tip not used"},
+        {"digitsLabel", "", Kind::Label, {200, 10, 60, 17}, "Digits"},
+        {"digits", "", Kind::Field, {200, 30, 100, 25}},
+        {"far", "", Kind::Field, {10, 100, 60, 25}},
+        {"farLabel", "", Kind::Label, {300, 250, 60, 17}, "&Base"},
+        {"resultFrame", "", Kind::Frame, {10, 140, 120, 50}, "Result"},
+        {"result", "resultFrame", Kind::Field, {8, 20, 100, 25}},
+        {"addFrame", "", Kind::Frame, {140, 140, 200, 50}, "A&dd"},
+        {"tipped", "addFrame", Kind::Field, {8, 20, 80, 25}, "First numerator"},
+        {"untipped", "addFrame", Kind::Field, {100, 20, 80, 25}},
+        {"go", "", Kind::Button, {10, 200, 90, 25}, "&&Go && &Stop"},
+        {"blank", "", Kind::Button, {110, 200, 30, 25}},
+        {"named", "", Kind::Button, {150, 200, 60, 25}, "Named"},
+    });
+    window->findChild<QLabel*>("farLabel")->setBuddy(window->findChild<QWidget*>("far"));
+    window->findChild<QWidget*>("blank")->setToolTip("Clear all fields");
+    window->findChild<QWidget*>("named")->setAccessibleName("Chosen name");
+    DescribeControls(window.get());
+
+    const std::map<std::string, QString> expected = {
+        {"number", "Number:"},         {"digits", "Digits"},      {"far", "Base"},      {"result", "Result"},
+        {"tipped", "First numerator"}, {"untipped", "Add"},       {"go", "&Go & Stop"}, {"blank", "Clear all fields"},
+        {"named", "Chosen name"},      {"numberLabel", QString()}};
+    for (const auto& [name, accessibleName] : expected) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(window->findChild<QWidget*>(QString::fromStdString(name))->accessibleName(), accessibleName);
+    }
+}
+
+TEST(DescribeControls, CallsReadOnlyFieldsResultsAndLetsTabLeaveMultiLineFields)
+{
+    QWidget window;
+    auto* input = new QLineEdit(&window);
+    auto* answer = new QLineEdit(&window);
+    answer->setReadOnly(true);
+    auto* area = new QPlainTextEdit(&window);
+    area->setReadOnly(true);
+    auto* described = new QLineEdit(&window);
+    described->setReadOnly(true);
+    described->setAccessibleDescription("The sum");
+    auto* notes = new QPlainTextEdit(&window);
+    DescribeControls(&window);
+
+    EXPECT_EQ(input->accessibleDescription(), "");
+    EXPECT_EQ(answer->accessibleDescription(), "Read-only result");
+    EXPECT_EQ(area->accessibleDescription(), "Read-only result");
+    EXPECT_EQ(described->accessibleDescription(), "The sum");
+    EXPECT_TRUE(notes->tabChangesFocus());
+}
+
+QByteArray ShippedFontAliases()
+{
+    QFile file(QStringLiteral(":/zentaro/fonts/zentaro-fonts.conf"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(FontAliases, AreReadFromAFontConfigurationFile)
+{
+    const auto wrap = [](const char* body) {
+        return QByteArray("<?xml version=\"1.0\"?><fontconfig>") + body + "</fontconfig>";
+    };
+    const struct {
+        const char* what;
+        QByteArray configuration;
+        std::map<std::string, std::string> aliases; // family -> substitutes, comma-separated
+    } cases[] = {
+        {"the file Zentaro carries",
+         ShippedFontAliases(),
+         {{"Arial", "Liberation Sans"}, {"Verdana", "DejaVu Sans"}, {"MS Sans Serif", "sans-serif"}}},
+        {"preferred and accepted families in order",
+         wrap("<alias><family>Tahoma</family><prefer><family>A</family></prefer>"
+              "<accept><family>B</family><family>C</family></accept></alias>"),
+         {{"Tahoma", "A,B,C"}}},
+        {"an alias with nothing to use instead is dropped",
+         wrap("<alias><family>Lonely</family></alias><alias><family>X</family><default><family>Y</family>"
+              "</default></alias>"),
+         {{"X", "Y"}}},
+        {"a broken file gives nothing", wrap("<alias><family>Arial</family><accept>"), {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::map<std::string, std::string> aliases;
+        for (const FontAlias& alias : ParseFontAliases(c.configuration))
+            aliases[alias.family.toStdString()] = alias.substitutes.join(',').toStdString();
+        EXPECT_EQ(aliases, c.aliases);
+    }
+}
+
+TEST(FontAliases, TheWindowsFontsAreDrawnWithTheFreeFaces)
+{
+    const QString systemSans = QFontInfo(QFont(QStringLiteral("sans-serif"))).family();
+    const struct {
+        const char* asked;
+        std::string drawn;
+    } cases[] = {{"Arial", "Liberation Sans"}, {"Verdana", "DejaVu Sans"}, {"MS Sans Serif", systemSans.toStdString()}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.asked);
+        EXPECT_EQ(QFontInfo(QFont(QString::fromLatin1(c.asked), 9)).family().toStdString(), c.drawn);
+    }
+}
+
+} // namespace
+} // namespace zentaro::ui
