@@ -102,14 +102,44 @@ TEST_P(HostileInputSweep, NoTextCrashesHangsOrBreaksTheWindow)
     window->activateWindow();
     QApplication::processEvents();
     const Controls controls = ControlsOf(window.get());
-    ASSERT_FALSE(controls.buttons.isEmpty());
+    if (controls.buttons.isEmpty() && controls.fields.isEmpty())
+        GTEST_SKIP() << "nothing to type into or press";
 
     int clicks = 0;
+    // Windows that take their data through input boxes: each press answers the
+    // boxes with the hostile texts in turn.
+    if (controls.fields.isEmpty()) {
+        for (int round = 0; round < hostile.size(); ++round) {
+            for (QAbstractButton* button : controls.buttons) {
+                if (!button->isEnabled() || !button->isVisible())
+                    continue;
+                dialogs.reset();
+                QElapsedTimer clock;
+                clock.start();
+                button->click();
+                QApplication::processEvents();
+                ++clicks;
+                EXPECT_LT(clock.elapsed(), 2000) << entry.formName.toStdString() << "."
+                                                 << button->objectName().toStdString() << " round " << round;
+            }
+        }
+    }
     for (QWidget* field : controls.fields) {
         for (const QString& text : hostile) {
+            // A multi-line field lays out one long paragraph slowly whatever the
+            // window does; a megabyte there tests Qt, not the handlers.
+            if (qobject_cast<QPlainTextEdit*>(field) != nullptr && text.size() > 65536)
+                continue;
             for (QWidget* other : controls.fields)
                 SetText(other, QStringLiteral("2"));
+            // Some windows answer each keystroke: typing is a handler too.
+            dialogs.reset();
+            QElapsedTimer typing;
+            typing.start();
             SetText(field, text);
+            QApplication::processEvents();
+            EXPECT_LT(typing.elapsed(), 2000) << entry.formName.toStdString() << "." << field->objectName().toStdString()
+                                              << " typed " << text.left(20).toStdString();
             for (QAbstractButton* button : controls.buttons) {
                 if (!button->isEnabled() || !button->isVisible())
                     continue;
