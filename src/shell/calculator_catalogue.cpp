@@ -1,5 +1,7 @@
 #include "shell/calculator_catalogue.h"
 
+#include "ui/gcdlcm_window.h"
+#include "ui/prime_window.h"
 #include "ui/reciprocal_window.h"
 
 namespace zentaro::shell {
@@ -26,13 +28,13 @@ const std::vector<CalculatorEntry>& Calculators()
 
         {"recilargecmd", "recifrm", &Make<ui::ReciprocalWindow>},
 
-        {"gcdlcmcmd", "gcdlcmfrm", nullptr},
+        {"gcdlcmcmd", "gcdlcmfrm", &Make<ui::GcdLcmWindow>},
 
         {"randcmd", "randfrm", nullptr},
 
         {"romancmd", "romanfrm", nullptr},
 
-        {"primenumcmd", "primfrm", nullptr},
+        {"primenumcmd", "primfrm", &Make<ui::PrimeWindow>},
 
         {"statscmd", "statisticsfrm", nullptr},
 
