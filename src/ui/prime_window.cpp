@@ -8,7 +8,6 @@
 
 #include <QProgressDialog>
 #include <QTextDocument>
-#include <QTextOption>
 
 namespace zentaro::ui {
 namespace {
@@ -50,10 +49,6 @@ PrimeWindow::PrimeWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     MakeCalculatorWindow(this);
-    // The list has no right-to-left text; saying so spares the layout a scan of it.
-    QTextOption option = primestxt->document()->defaultTextOption();
-    option.setTextDirection(Qt::LeftToRight);
-    primestxt->document()->setDefaultTextOption(option);
     shell::ConnectClick(primegen, this, &PrimeWindow::primegen_Click);
 }
 
@@ -65,8 +60,10 @@ void PrimeWindow::primegen_Click()
         startnum->text().toStdString(), endnum->text().toStdString(), shell::MessageCallback(this),
         [&progress](std::int64_t done, std::int64_t total) { return progress.report(done, total); });
     progress.finish();
-    // Built once and shown once: the field lays the text out a single time.
-    primestxt->setPlainText(QString::fromUtf8(list.text.data(), static_cast<qsizetype>(list.text.size())));
+    // Built once and shown once: put straight into the document, the text reaches
+    // the field in one change; the field's own setPlainText would make a second
+    // one to restyle it all.
+    primestxt->document()->setPlainText(QString::fromUtf8(list.text.data(), static_cast<qsizetype>(list.text.size())));
     if (list.overflow)
         Raise(ErrorCode::Overflow);
 }
