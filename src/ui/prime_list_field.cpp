@@ -45,6 +45,7 @@ PrimeListField::PrimeListField(QWidget* parent) : QPlainTextEdit(parent)
     // cursor by the lines of the layout, and without lines it jumps to the top:
     // the scroll bar does its page steps alone.
     disconnect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, nullptr);
+    measureFont();
 }
 
 qreal PrimeListField::margin() const
@@ -62,16 +63,17 @@ int PrimeListField::linesInView() const
     return std::max(1, static_cast<int>((viewport()->height() - 2 * margin()) / lineSpacing()));
 }
 
+void PrimeListField::measureFont()
+{
+    const QFontMetricsF metrics(font());
+    for (char16_t code = 0; code < latinAdvances_.size(); ++code)
+        latinAdvances_[code] = metrics.horizontalAdvance(QChar(code));
+}
+
 qreal PrimeListField::advance(QChar c) const
 {
     const char16_t code = c.unicode();
-    if (code >= latinAdvances_.size())
-        return QFontMetricsF(font()).horizontalAdvance(c);
-    if (!latinKnown_[code]) {
-        latinAdvances_[code] = QFontMetricsF(font()).horizontalAdvance(c);
-        latinKnown_[code] = true;
-    }
-    return latinAdvances_[code];
+    return code < latinAdvances_.size() ? latinAdvances_[code] : QFontMetricsF(font()).horizontalAdvance(c);
 }
 
 qreal PrimeListField::widthOf(qsizetype from, qsizetype to) const
@@ -91,8 +93,22 @@ qsizetype PrimeListField::lineEnd(qsizetype line) const
     return end;
 }
 
+void PrimeListField::showText(const QString& text)
+{
+    // The document tells of its change in more than one step; the text is taken
+    // and wrapped once, at the end.
+    showing_ = true;
+    document()->setPlainText(text);
+    showing_ = false;
+    text_ = text;
+    rewrap();
+    viewport()->update();
+}
+
 void PrimeListField::documentTextChanged()
 {
+    if (showing_)
+        return;
     text_ = document()->toPlainText();
     rewrap();
     viewport()->update();
@@ -107,6 +123,7 @@ void PrimeListField::rewrap()
     const qreal width = viewport()->width() - 2 * margin();
     const QChar* s = text_.constData();
     const qsizetype n = text_.size();
+    const qreal* latin = latinAdvances_.data();
     qsizetype lineStart = 0;
     qsizetype wordStart = 0;
     qreal lineWidth = 0;
@@ -119,7 +136,7 @@ void PrimeListField::rewrap()
             lineWidth = widthBeforeWord = 0;
             continue;
         }
-        const qreal w = advance(c);
+        const qreal w = c.unicode() < latinAdvances_.size() ? latin[c.unicode()] : advance(c);
         if (c == u' ') {
             lineWidth += w;
             continue;
@@ -299,7 +316,7 @@ void PrimeListField::changeEvent(QEvent* event)
 {
     QPlainTextEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
-        latinKnown_.fill(false);
+        measureFont();
         rewrap();
     }
 }

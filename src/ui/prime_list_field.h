@@ -22,6 +22,10 @@ class PrimeListField : public QPlainTextEdit {
 public:
     explicit PrimeListField(QWidget* parent = nullptr);
 
+    // Puts the text into the document, as document()->setPlainText does, and
+    // shows it as given, without reading it back from the document.
+    void showText(const QString& text);
+
     // Where each shown line starts in the text, in order; the first is 0.
     const std::vector<qsizetype>& lineStarts() const { return lineStarts_; }
     // The lines that fit in the field at once.
@@ -48,6 +52,7 @@ private:
     friend class ParagraphLayout;
 
     void documentTextChanged();
+    void measureFont();
     void selectTo(qsizetype anchor, qsizetype position);
     void rewrap();
     void updateScrollRange();
@@ -59,8 +64,8 @@ private:
 
     QString text_;
     std::vector<qsizetype> lineStarts_{0};
-    mutable std::array<qreal, 256> latinAdvances_{};
-    mutable std::array<bool, 256> latinKnown_{};
+    std::array<qreal, 256> latinAdvances_{};
+    bool showing_ = false;
     bool selecting_ = false;
 };
 

@@ -60,10 +60,9 @@ void PrimeWindow::primegen_Click()
         startnum->text().toStdString(), endnum->text().toStdString(), shell::MessageCallback(this),
         [&progress](std::int64_t done, std::int64_t total) { return progress.report(done, total); });
     progress.finish();
-    // Built once and shown once: put straight into the document, the text reaches
-    // the field in one change; the field's own setPlainText would make a second
-    // one to restyle it all.
-    primestxt->document()->setPlainText(QString::fromUtf8(list.text.data(), static_cast<qsizetype>(list.text.size())));
+    // Built once and shown once: the text reaches the field's document in one
+    // change (setPlainText would make a second one to restyle it all).
+    primestxt->showText(QString::fromUtf8(list.text.data(), static_cast<qsizetype>(list.text.size())));
     if (list.overflow)
         Raise(ErrorCode::Overflow);
 }
