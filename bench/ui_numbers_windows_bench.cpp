@@ -66,7 +66,7 @@ template <typename Field> void ShowList(benchmark::State& state, bool wrap, bool
         Settle(field);
         state.ResumeTiming();
         if constexpr (std::is_same_v<Field, zentaro::ui::PrimeListField>)
-            field.showText(text);
+            field.showText(utf8);
         else
             field.document()->setPlainText(text);
         Settle(field);

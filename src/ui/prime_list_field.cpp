@@ -1,10 +1,15 @@
 #include "ui/prime_list_field.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextDocumentLayout>
 #include <QScrollBar>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -38,14 +43,20 @@ PrimeListField::PrimeListField(QWidget* parent) : QPlainTextEdit(parent)
     auto* document = new QTextDocument(this);
     document->setDocumentLayout(new ParagraphLayout(document, this));
     setDocument(document);
-    // The plain text edit repaints only the spot of the cursor when the selection
-    // changes, as it knows of no lines.
-    connect(this, &QPlainTextEdit::selectionChanged, viewport(), qOverload<>(&QWidget::update));
+    keepOutOfTheText();
     // The plain text edit turns a page step of the scroll bar into a move of the
-    // cursor by the lines of the layout, and without lines it jumps to the top:
-    // the scroll bar does its page steps alone.
+    // cursor by the lines of the layout: the scroll bar does its page steps alone.
     disconnect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, nullptr);
+    viewport()->setCursor(Qt::IBeamCursor);
     measureFont();
+}
+
+// The plain text edit's own cursor, selection and blinking all ask the block's
+// layout for lines, which first goes through the whole text: it is given no
+// interaction with the text at all, and the field does it instead.
+void PrimeListField::keepOutOfTheText()
+{
+    setTextInteractionFlags(Qt::NoTextInteraction);
 }
 
 qreal PrimeListField::margin() const
@@ -93,16 +104,40 @@ qsizetype PrimeListField::lineEnd(qsizetype line) const
     return end;
 }
 
-void PrimeListField::showText(const QString& text)
+void PrimeListField::showText(std::string_view utf8, const Progress& progress)
 {
-    // The document tells of its change in more than one step; the text is taken
-    // and wrapped once, at the end.
+    // The document tells of its changes in several steps; the field takes the
+    // text as given, piece by piece, without reading it back.
     showing_ = true;
-    document()->setPlainText(text);
-    showing_ = false;
-    text_ = text;
+    const bool undo = document()->isUndoRedoEnabled();
+    document()->setUndoRedoEnabled(false);
+    document()->clear();
+    text_.clear();
+    text_.reserve(static_cast<qsizetype>(utf8.size()));
+    anchor_ = position_ = 0;
     rewrap();
-    viewport()->update();
+    // One edit block for all the pieces: outside one, each insertion has the
+    // cursor find its place in the layout, which goes through all the text.
+    QTextCursor end(document());
+    end.beginEditBlock();
+    std::size_t done = 0;
+    while (done < utf8.size()) {
+        // A piece ends where a character begins, never inside one.
+        std::size_t cut = std::min(utf8.size(), done + kPieceBytes);
+        while (cut < utf8.size() && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80)
+            ++cut;
+        const QString piece = QString::fromUtf8(utf8.data() + done, static_cast<qsizetype>(cut - done));
+        end.insertText(piece);
+        text_ += piece;
+        wrap();
+        done = cut;
+        viewport()->update();
+        if (progress)
+            progress(static_cast<qsizetype>(done), static_cast<qsizetype>(utf8.size()));
+    }
+    end.endEditBlock();
+    document()->setUndoRedoEnabled(undo);
+    showing_ = false;
 }
 
 void PrimeListField::documentTextChanged()
@@ -110,54 +145,61 @@ void PrimeListField::documentTextChanged()
     if (showing_)
         return;
     text_ = document()->toPlainText();
+    anchor_ = position_ = 0;
     rewrap();
     viewport()->update();
 }
 
-// Greedy wrapping as a word-wrapping field does it: a line takes whole words
-// while they fit, blanks may hang past the edge, a word wider than the line is
-// cut where the line is full, and a line feed ends a line.
 void PrimeListField::rewrap()
 {
     lineStarts_.assign(1, 0);
+    wrap_ = {};
+    wrap();
+}
+
+// Greedy wrapping as a word-wrapping field does it: a line takes whole words
+// while they fit, blanks may hang past the edge, a word wider than the line is
+// cut where the line is full, and a line feed ends a line. It goes on from where
+// it stopped, so that a text can be wrapped as its pieces arrive.
+void PrimeListField::wrap()
+{
     const qreal width = viewport()->width() - 2 * margin();
     const QChar* s = text_.constData();
     const qsizetype n = text_.size();
     const qreal* latin = latinAdvances_.data();
-    qsizetype lineStart = 0;
-    qsizetype wordStart = 0;
-    qreal lineWidth = 0;
-    qreal widthBeforeWord = 0;
-    for (qsizetype i = 0; i < n; ++i) {
+    WrapState w = wrap_;
+    for (qsizetype i = w.done; i < n; ++i) {
         const QChar c = s[i];
         if (c == u'\n') {
-            lineStart = wordStart = i + 1;
-            lineStarts_.push_back(lineStart);
-            lineWidth = widthBeforeWord = 0;
+            w.lineStart = w.wordStart = i + 1;
+            lineStarts_.push_back(w.lineStart);
+            w.lineWidth = w.widthBeforeWord = 0;
             continue;
         }
-        const qreal w = c.unicode() < latinAdvances_.size() ? latin[c.unicode()] : advance(c);
+        const qreal advance = c.unicode() < latinAdvances_.size() ? latin[c.unicode()] : this->advance(c);
         if (c == u' ') {
-            lineWidth += w;
+            w.lineWidth += advance;
             continue;
         }
-        if (i > lineStart && s[i - 1] == u' ') {
-            wordStart = i;
-            widthBeforeWord = lineWidth;
+        if (i > w.lineStart && s[i - 1] == u' ') {
+            w.wordStart = i;
+            w.widthBeforeWord = w.lineWidth;
         }
-        if (lineWidth + w > width && i > lineStart) {
-            if (wordStart > lineStart) {
-                lineStart = wordStart;
-                lineWidth -= widthBeforeWord;
+        if (w.lineWidth + advance > width && i > w.lineStart) {
+            if (w.wordStart > w.lineStart) {
+                w.lineStart = w.wordStart;
+                w.lineWidth -= w.widthBeforeWord;
             } else {
-                lineStart = wordStart = i;
-                lineWidth = 0;
+                w.lineStart = w.wordStart = i;
+                w.lineWidth = 0;
             }
-            widthBeforeWord = 0;
-            lineStarts_.push_back(lineStart);
+            w.widthBeforeWord = 0;
+            lineStarts_.push_back(w.lineStart);
         }
-        lineWidth += w;
+        w.lineWidth += advance;
     }
+    w.done = n;
+    wrap_ = w;
     updateScrollRange();
 }
 
@@ -195,9 +237,6 @@ void PrimeListField::paintEvent(QPaintEvent*)
     const QPalette& colours = palette();
     const QFontMetricsF metrics(font());
     const qreal spacing = metrics.lineSpacing();
-    const QTextCursor cursor = textCursor();
-    const qsizetype selectionStart = cursor.hasSelection() ? cursor.selectionStart() : -1;
-    const qsizetype selectionEnd = cursor.hasSelection() ? cursor.selectionEnd() : -1;
     const auto lines = static_cast<qsizetype>(lineStarts_.size());
 
     qreal y = margin();
@@ -207,8 +246,8 @@ void PrimeListField::paintEvent(QPaintEvent*)
         painter.setPen(colours.color(QPalette::Text));
         painter.drawText(QPointF(margin(), y + metrics.ascent()), text_.mid(start, end - start));
 
-        const qsizetype from = std::max(start, selectionStart);
-        const qsizetype to = std::min(end, selectionEnd);
+        const qsizetype from = std::max(start, selectionStart());
+        const qsizetype to = std::min(end, selectionEnd());
         if (from < to) {
             const qreal left = margin() + widthOf(start, from);
             const QRectF band(left, y, widthOf(from, to), spacing);
@@ -226,26 +265,52 @@ void PrimeListField::scrollContentsBy(int, int)
 
 void PrimeListField::keyPressEvent(QKeyEvent* event)
 {
-    if (event->matches(QKeySequence::MoveToStartOfDocument)) {
-        verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
-    } else if (event->matches(QKeySequence::MoveToEndOfDocument)) {
-        verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
-    } else {
-        // Page and line keys scroll, Select All and Copy work on the document.
-        QPlainTextEdit::keyPressEvent(event);
-    }
+    QScrollBar* bar = verticalScrollBar();
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    if (event->matches(QKeySequence::SelectAll))
+        selectTo(0, text_.size());
+    else if (event->matches(QKeySequence::Copy))
+        copy();
+    else if (event->matches(QKeySequence::MoveToNextPage) || (event->key() == Qt::Key_Space && !shift))
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    else if (event->matches(QKeySequence::MoveToPreviousPage) || (event->key() == Qt::Key_Space && shift))
+        bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    else if (event->matches(QKeySequence::MoveToNextLine))
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    else if (event->matches(QKeySequence::MoveToPreviousLine))
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    else if (event->matches(QKeySequence::MoveToStartOfDocument) || event->key() == Qt::Key_Home)
+        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+    else if (event->matches(QKeySequence::MoveToEndOfDocument) || event->key() == Qt::Key_End)
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    else
+        event->ignore();
 }
 
 void PrimeListField::selectTo(qsizetype anchor, qsizetype position)
 {
-    QTextCursor cursor = textCursor();
-    cursor.setPosition(static_cast<int>(anchor));
-    cursor.setPosition(static_cast<int>(position), QTextCursor::KeepAnchor);
-    setTextCursor(cursor);
+    anchor_ = anchor;
+    position_ = position;
+    viewport()->update();
 }
 
-// The plain text edit finds the mouse in the lines of the document's layout,
-// which has none here: the field places the cursor itself.
+void PrimeListField::copy() const
+{
+    if (selectionEnd() > selectionStart())
+        QGuiApplication::clipboard()->setText(selectedText());
+}
+
+void PrimeListField::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    QAction* copyAction = menu.addAction(QStringLiteral("&Copy"), this, &PrimeListField::copy);
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setEnabled(selectionEnd() > selectionStart());
+    menu.addAction(QStringLiteral("Select All"), this, [this] { selectTo(0, text_.size()); })
+        ->setShortcut(QKeySequence::SelectAll);
+    menu.exec(event->globalPos());
+}
+
 void PrimeListField::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
@@ -253,7 +318,7 @@ void PrimeListField::mousePressEvent(QMouseEvent* event)
         return;
     }
     const qsizetype position = positionAt(event->position());
-    selectTo(event->modifiers() & Qt::ShiftModifier ? textCursor().anchor() : position, position);
+    selectTo(event->modifiers() & Qt::ShiftModifier ? anchor_ : position, position);
     selecting_ = true;
 }
 
@@ -268,7 +333,7 @@ void PrimeListField::mouseMoveEvent(QMouseEvent* event)
         verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
     else if (event->position().y() > viewport()->height())
         verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    selectTo(textCursor().anchor(), positionAt(event->position()));
+    selectTo(anchor_, positionAt(event->position()));
 }
 
 void PrimeListField::mouseReleaseEvent(QMouseEvent* event)
@@ -315,6 +380,8 @@ void PrimeListField::showEvent(QShowEvent* event)
 void PrimeListField::changeEvent(QEvent* event)
 {
     QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::ReadOnlyChange)
+        keepOutOfTheText();
     if (event->type() == QEvent::FontChange) {
         measureFont();
         rewrap();
