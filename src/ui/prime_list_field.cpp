@@ -107,19 +107,35 @@ qsizetype PrimeListField::lineEnd(qsizetype line) const
 void PrimeListField::showText(std::string_view utf8, const Progress& progress)
 {
     // The document tells of its changes in several steps; the field takes the
-    // text as given, piece by piece, without reading it back.
-    showing_ = true;
-    const bool undo = document()->isUndoRedoEnabled();
-    document()->setUndoRedoEnabled(false);
-    document()->clear();
+    // text as given, piece by piece, without reading it back. One edit block holds
+    // all the pieces: outside one, each insertion has the cursor find its place in
+    // the layout, which goes through all the text.
+    QTextCursor end(document());
+    struct Showing {
+        PrimeListField* field;
+        QTextCursor& end;
+        bool undo = field->document()->isUndoRedoEnabled();
+        Showing(PrimeListField* f, QTextCursor& e) : field(f), end(e)
+        {
+            field->showing_ = true;
+            field->document()->setUndoRedoEnabled(false);
+            end.beginEditBlock();
+        }
+        // Also when running out of memory half-way.
+        ~Showing()
+        {
+            end.endEditBlock();
+            field->document()->setUndoRedoEnabled(undo);
+            field->showing_ = false;
+        }
+    } showing(this, end);
+
+    end.select(QTextCursor::Document);
+    end.removeSelectedText();
     text_.clear();
     text_.reserve(static_cast<qsizetype>(utf8.size()));
     anchor_ = position_ = 0;
     rewrap();
-    // One edit block for all the pieces: outside one, each insertion has the
-    // cursor find its place in the layout, which goes through all the text.
-    QTextCursor end(document());
-    end.beginEditBlock();
     std::size_t done = 0;
     while (done < utf8.size()) {
         // A piece ends where a character begins, never inside one.
@@ -135,9 +151,6 @@ void PrimeListField::showText(std::string_view utf8, const Progress& progress)
         if (progress)
             progress(static_cast<qsizetype>(done), static_cast<qsizetype>(utf8.size()));
     }
-    end.endEditBlock();
-    document()->setUndoRedoEnabled(undo);
-    showing_ = false;
 }
 
 void PrimeListField::documentTextChanged()
