@@ -5,8 +5,10 @@
 #include "ui/datecalc_window.h"
 #include "ui/determinant_window.h"
 #include "ui/fractions_window.h"
+#include "ui/gcdlcm_window.h"
 #include "ui/linear_system_window.h"
 #include "ui/physical_constants_window.h"
+#include "ui/prime_window.h"
 #include "ui/quadratic_window.h"
 #include "ui/random_window.h"
 #include "ui/reciprocal_window.h"
@@ -40,13 +42,13 @@ const std::vector<CalculatorEntry>& Calculators()
 
         {"recilargecmd", "recifrm", &Make<ui::ReciprocalWindow>},
 
-        {"gcdlcmcmd", "gcdlcmfrm", nullptr},
+        {"gcdlcmcmd", "gcdlcmfrm", &Make<ui::GcdLcmWindow>},
 
         {"randcmd", "randfrm", &Make<ui::RandomWindow>},
 
         {"romancmd", "romanfrm", &Make<ui::RomanWindow>},
 
-        {"primenumcmd", "primfrm", nullptr},
+        {"primenumcmd", "primfrm", &Make<ui::PrimeWindow>},
 
         {"statscmd", "statisticsfrm", &Make<ui::StatisticsWindow>},
 
