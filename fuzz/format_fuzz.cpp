@@ -20,6 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string plain = zentaro::FormatPlain(x);
     const std::string spaced = zentaro::FormatSpaced(x);
 
+    // The largest doubles round up, at 15 digits, past the double range: their
+    // text reads back as Overflow, as any text beyond the range does.
+    if (std::fabs(x) > 1.79769313486231e308)
+        return 0;
     const double back = zentaro::ParseNumber(plain);
     FUZZ_CHECK(back == zentaro::ParseNumber(spaced));
     // Off by at most half a unit of the 15th significant digit, plus the
