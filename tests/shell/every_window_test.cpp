@@ -269,6 +269,22 @@ TEST_P(EveryWindow, EveryFieldAndButtonHasAnAccessibleNameAndAnswersSayTheyAreRe
     }
 }
 
+// A picture a window shows holds a device pixel for each pixel of the screen,
+// so that it stays sharp on a scaled screen.
+TEST_P(EveryWindow, EveryPictureHoldsAsManyPixelsAsTheScreenShows)
+{
+    for (QWidget* control : controls) {
+        auto* label = qobject_cast<QLabel*>(control);
+        if (label == nullptr || label->pixmap().isNull())
+            continue;
+        SCOPED_TRACE(Name(control));
+        EXPECT_GE(label->pixmap().devicePixelRatio(), window->devicePixelRatio());
+        const QSizeF shown = label->pixmap().deviceIndependentSize();
+        EXPECT_TRUE(shown.width() <= label->width() && shown.height() <= label->height())
+            << shown.width() << "x" << shown.height() << " in " << label->width() << "x" << label->height();
+    }
+}
+
 // Moving the focus runs the windows' focus handlers, and some of those rightly
 // report a field left empty in a message box: here any box is simply answered.
 class EveryWindowByKeyboard : public ::testing::TestWithParam<std::string> {
