@@ -1,5 +1,6 @@
 // Checks that hold for every window the application knows, so that each window
 // added to the catalogue is covered without an edit here.
+#include "screenshots/window_script.h"
 #include "shell/application.h"
 #include "shell/calculator_catalogue.h"
 #include "support/dialog_script.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
@@ -283,6 +285,60 @@ TEST_P(EveryWindow, EveryPictureHoldsAsManyPixelsAsTheScreenShows)
         EXPECT_TRUE(shown.width() <= label->width() && shown.height() <= label->height())
             << shown.width() << "x" << shown.height() << " in " << label->width() << "x" << label->height();
     }
+}
+
+// The scripts that put answers into each calculator for its screenshot.
+std::optional<tools::WindowScripts> GalleryScripts(QString& error)
+{
+    QFile file(QStringLiteral(ZENTARO_SCREENSHOT_SCRIPTS));
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    return tools::ParseScripts(file.readAll(), error);
+}
+
+TEST(GalleryScripts, EveryCalculatorHasOneAndNoOtherWindowDoes)
+{
+    QString error;
+    const std::optional<tools::WindowScripts> scripts = GalleryScripts(error);
+    ASSERT_TRUE(scripts.has_value()) << error.toStdString();
+    std::set<QString> calculators;
+    for (const CalculatorEntry& entry : Calculators()) {
+        if (entry.make != nullptr)
+            calculators.insert(entry.formName);
+    }
+    std::set<QString> scripted;
+    for (const auto& [form, steps] : *scripts)
+        scripted.insert(form);
+    EXPECT_EQ(scripted, calculators);
+}
+
+// With the answers of its screenshot in it, a window shows everything, none of
+// it cut off: what the bottom edge covered before is uncovered, and the answers
+// fit their fields. The script also checks that the answers are the right ones.
+TEST_P(EveryWindow, WithItsGalleryAnswersEverythingShownFitsInTheWindow)
+{
+    QString error;
+    const std::optional<tools::WindowScripts> scripts = GalleryScripts(error);
+    ASSERT_TRUE(scripts.has_value()) << error.toStdString();
+    const auto script = scripts->find(QString::fromStdString(GetParam()));
+    if (script == scripts->end())
+        GTEST_SKIP() << "no screenshot script";
+    // The script answers the boxes itself.
+    dialogs->checkDone();
+    dialogs.reset();
+    const tools::ScriptResult result = tools::RunScript([this] { return window; }, script->second);
+    ASSERT_EQ(result.error.toStdString(), "");
+    QApplication::processEvents();
+    for (QWidget* control : controls) {
+        if (!control->isVisibleTo(window))
+            continue;
+        SCOPED_TRACE(Name(control));
+        EXPECT_TRUE(window->rect().contains(InWindow(control))) << "not wholly in the window";
+        EXPECT_EQ(CaptionClipping(control), "") << "clipped";
+    }
+    ExpectNoOverlapsAmongTheShown(controls);
 }
 
 // Moving the focus runs the windows' focus handlers, and some of those rightly
