@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgtest-dev libbenchmark-dev
-          fonts-liberation fonts-dejavu-core)
+          fonts-liberation fonts-dejavu-core appstream desktop-file-utils)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

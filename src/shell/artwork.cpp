@@ -1,5 +1,6 @@
 #include "shell/artwork.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -25,11 +26,26 @@ void DrawCloud(QPainter& painter, QPointF centre, qreal scale)
     }
 }
 
+// A pixmap of `size` logical pixels at `pixelRatio`, so that a painter on it
+// draws in logical coordinates and fills every device pixel.
+QPixmap Canvas(const QSize& size, qreal pixelRatio)
+{
+    const qreal ratio = pixelRatio > 0 ? pixelRatio : 1.0;
+    QPixmap canvas(size * ratio);
+    canvas.setDevicePixelRatio(ratio);
+    return canvas;
+}
+
 } // namespace
 
-QPixmap DrawStartupPicture(const QSize& size)
+qreal ScreenPixelRatio()
 {
-    QPixmap picture(size);
+    return qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+QPixmap DrawStartupPicture(const QSize& size, qreal pixelRatio)
+{
+    QPixmap picture = Canvas(size, pixelRatio);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -38,7 +54,7 @@ QPixmap DrawStartupPicture(const QSize& size)
     sky.setColorAt(0.0, QColor(38, 92, 168));
     sky.setColorAt(0.6, QColor(110, 164, 222));
     sky.setColorAt(1.0, QColor(196, 222, 244));
-    painter.fillRect(picture.rect(), sky);
+    painter.fillRect(QRect(QPoint(0, 0), size), sky);
 
     painter.setPen(Qt::NoPen);
     DrawCloud(painter, {345, 42}, 1.1);
@@ -74,9 +90,9 @@ QPixmap DrawStartupPicture(const QSize& size)
     return picture;
 }
 
-QPixmap DrawIcon(int side)
+QPixmap DrawIcon(int side, qreal pixelRatio)
 {
-    QPixmap icon(side, side);
+    QPixmap icon = Canvas(QSize(side, side), pixelRatio);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);

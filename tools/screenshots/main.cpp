@@ -28,6 +28,7 @@ const QString kEnd = QStringLiteral("<!-- screenshots:end -->");
 void QuietPlatform(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (message.contains(QStringLiteral("does not support raise")) ||
+        message.contains(QStringLiteral("does not support propagateSizeHints")) ||
         message.startsWith(QStringLiteral("QStandardPaths:")))
         return;
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));

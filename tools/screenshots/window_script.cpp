@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -27,6 +28,14 @@ std::optional<ScriptStep> ParseStep(const QJsonObject& step, QString& error)
         return ScriptStep{ScriptStep::Kind::Type, step.value(QStringLiteral("type")).toString(),
                           step.value(QStringLiteral("text")).toString()};
     }
+    if (step.contains(QStringLiteral("expect"))) {
+        if (!step.value(QStringLiteral("text")).isString()) {
+            error = QStringLiteral("an \"expect\" step needs a \"text\"");
+            return std::nullopt;
+        }
+        return ScriptStep{ScriptStep::Kind::Expect, step.value(QStringLiteral("expect")).toString(),
+                          step.value(QStringLiteral("text")).toString()};
+    }
     if (step.contains(QStringLiteral("click")))
         return ScriptStep{ScriptStep::Kind::Click, step.value(QStringLiteral("click")).toString(), std::nullopt};
     if (step.contains(QStringLiteral("focus")))
@@ -36,7 +45,7 @@ std::optional<ScriptStep> ParseStep(const QJsonObject& step, QString& error)
         return ScriptStep{ScriptStep::Kind::Answer, QString(),
                           answer.isNull() ? std::nullopt : std::optional<QString>(answer.toString())};
     }
-    error = QStringLiteral("a step is one of \"type\", \"click\", \"focus\", \"answer\"");
+    error = QStringLiteral("a step is one of \"type\", \"click\", \"focus\", \"answer\", \"expect\"");
     return std::nullopt;
 }
 
@@ -101,6 +110,28 @@ QString Type(QWidget* control, const QString& text)
     return {};
 }
 
+// What a field or label shows, or nothing for other controls.
+std::optional<QString> Shown(const QWidget* control)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(control))
+        return line->text();
+    if (const auto* area = qobject_cast<const QPlainTextEdit*>(control))
+        return area->toPlainText();
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    return std::nullopt;
+}
+
+QString Expect(const QWidget* control, const QString& text)
+{
+    const std::optional<QString> shown = Shown(control);
+    if (!shown)
+        return QStringLiteral("%1 is not a field or label").arg(control->objectName());
+    if (*shown != text)
+        return QStringLiteral("%1 shows '%2', not '%3'").arg(control->objectName(), *shown, text);
+    return {};
+}
+
 } // namespace
 
 std::optional<WindowScripts> ParseScripts(const QByteArray& json, QString& error)
@@ -153,6 +184,8 @@ ScriptResult RunScript(const std::function<QWidget*()>& open, const std::vector<
             result.error = QStringLiteral("no control %1").arg(step->control);
         } else if (step->kind == ScriptStep::Kind::Type) {
             result.error = Type(control, step->text.value_or(QString()));
+        } else if (step->kind == ScriptStep::Kind::Expect) {
+            result.error = Expect(control, step->text.value_or(QString()));
         } else if (step->kind == ScriptStep::Kind::Focus) {
             control->setFocus(Qt::TabFocusReason);
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {

@@ -19,6 +19,7 @@ struct ScriptStep {
         Click,  // click the button or option button `control`
         Focus,  // give `control` the focus (the field before it loses it)
         Answer, // answer the next message or input box: `text` typed, or Cancel when it has none
+        Expect, // `control` (a field or label) must show exactly `text`
     };
     Kind kind;
     QString control;
@@ -28,7 +29,8 @@ struct ScriptStep {
 using WindowScripts = std::map<QString, std::vector<ScriptStep>>;
 
 // {"formName": [{"type": "num", "text": "7"}, {"click": "cmdrecicalc"},
-//  {"focus": "Date11"}, {"answer": "12"}, {"answer": null}], ...}
+//  {"focus": "Date11"}, {"answer": "12"}, {"answer": null},
+//  {"expect": "recians", "text": "0.142857"}], ...}
 // Gives nothing and sets `error` when the text is not such a list.
 std::optional<WindowScripts> ParseScripts(const QByteArray& json, QString& error);
 
@@ -37,7 +39,8 @@ std::optional<WindowScripts> ParseScripts(const QByteArray& json, QString& error
 // message box by the button with that caption, or OK); Answer steps at the start
 // answer the boxes the window shows as it opens. Gives the window and the empty
 // text, or what went wrong: a control that is missing or of the wrong kind, a
-// box nobody answered, an answer never used. No box is left open either way.
+// box nobody answered, an answer never used, a control that shows something
+// other than the script expects. No box is left open either way.
 struct ScriptResult {
     QWidget* window = nullptr;
     QString error;
