@@ -35,9 +35,6 @@ namespace {
 
 const QString kTableFolder = QStringLiteral(ZENTARO_TEST_DATA_DIR "/controls");
 
-// Windows the application will know that have no table yet.
-const std::set<std::string> kAwaitingTables = {"gcdlcmfrm", "primfrm"};
-
 // What a text column asks for.
 struct TextCheck {
     enum class Form { Unchecked, OneOf, Pattern };
@@ -362,11 +359,8 @@ TEST(ControlTables, EveryWindowOfTheApplicationHasOne)
             forms.push_back(entry.formName.toStdString());
     }
     const std::vector<std::string> tabled = TabledForms();
-    for (const std::string& form : forms) {
-        if (kAwaitingTables.count(form) == 0) {
-            EXPECT_TRUE(std::find(tabled.begin(), tabled.end(), form) != tabled.end()) << form << " has no table";
-        }
-    }
+    for (const std::string& form : forms)
+        EXPECT_TRUE(std::find(tabled.begin(), tabled.end(), form) != tabled.end()) << form << " has no table";
 }
 
 // The inventory must notice each kind of difference, in the window or in its table.
