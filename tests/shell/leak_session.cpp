@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <vector>
@@ -53,12 +54,11 @@ const std::map<QString, SessionInputs>& Inputs()
           {"a1"}}},
         {"quadcubfrm", {{{"btxt", "1"}, {"ctxt", "1"}, {"dtxt", "-1"}}, {}}},
         {"eqsolvefrm",
-         {{{"x1", "1"}, {"y1", "1"},  {"z1", "3"},  {"x2", "1"},  {"y2", "-1"}, {"z2", "1"},  {"p1", "1"},
-           {"q1", "1"}, {"r1", "1"},  {"s1", "6"},  {"p2", "1"},  {"q2", "-1"}, {"r2", "1"},  {"s2", "2"},
-           {"p3", "2"}, {"q3", "1"},  {"r3", "-1"}, {"s3", "1"},  {"a1", "1"},  {"b1", "1"},  {"c1", "1"},
-           {"d1", "1"}, {"e1", "10"}, {"a2", "1"},  {"b2", "-1"}, {"c2", "1"},  {"d2", "-1"}, {"e2", "-2"},
-           {"a3", "2"}, {"b3", "1"},  {"c3", "-1"}, {"d3", "1"},  {"e3", "5"},  {"a4", "1"},  {"b4", "2"},
-           {"c4", "3"}, {"d4", "-1"}, {"e4", "10"}},
+         {{{"x1", "1"},  {"y1", "1"}, {"z1", "3"},  {"x2", "1"},  {"y2", "-1"}, {"z2", "1"}, {"p1", "1"},  {"q1", "1"},
+           {"r1", "1"},  {"s1", "6"}, {"p2", "1"},  {"q2", "-1"}, {"r2", "1"},  {"s2", "2"}, {"p3", "2"},  {"q3", "1"},
+           {"r3", "-1"}, {"s3", "1"}, {"a1", "1"},  {"b1", "1"},  {"c1", "1"},  {"d1", "1"}, {"e1", "10"}, {"a2", "1"},
+           {"b2", "-1"}, {"c2", "1"}, {"d2", "-1"}, {"e2", "-2"}, {"a3", "2"},  {"b3", "1"}, {"c3", "-1"}, {"d3", "1"},
+           {"e3", "5"},  {"a4", "1"}, {"b4", "2"},  {"c4", "3"},  {"d4", "-1"}, {"e4", "10"}},
           {}}},
     };
     return inputs;
@@ -104,6 +104,8 @@ TEST(LeakSession, EveryWindowOpenedUsedAndClosed)
 
     int windows = 0;
     int presses = 0;
+    int boxes = 0;
+    int inputBoxes = 0;
     std::vector<QPointer<QWidget>> opened;
     for (const CalculatorEntry& entry : Calculators()) {
         if (entry.make == nullptr)
@@ -127,10 +129,13 @@ TEST(LeakSession, EveryWindowOpenedUsedAndClosed)
             button->click();
             QApplication::processEvents();
             ++presses;
+            inputBoxes += dialogs.inputBoxes();
         }
+        boxes += static_cast<int>(dialogs.messages().size());
         window->close();
         QApplication::processEvents();
     }
+    std::printf("%d windows, %d presses, %d message boxes, %d input boxes\n", windows, presses, boxes, inputBoxes);
     EXPECT_GE(windows, 15);
     EXPECT_GE(presses, 40);
 
