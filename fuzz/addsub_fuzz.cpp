@@ -33,6 +33,11 @@ std::optional<std::string> Normalised(const std::string& text)
     return digits.empty() ? "0" : digits;
 }
 
+std::string Negative(const std::string& digits)
+{
+    return std::string("-").append(digits);
+}
+
 bool Less(const std::string& x, const std::string& y)
 {
     return x.size() != y.size() ? x.size() < y.size() : x < y;
@@ -106,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(!tooLong);
     FUZZ_CHECK(sum && difference && messages == 0);
     FUZZ_CHECK(*sum == Sum(*x, *y));
-    FUZZ_CHECK(*difference == (Less(*x, *y) ? "-" + Difference(*y, *x) : Difference(*x, *y)));
+    FUZZ_CHECK(*difference == (Less(*x, *y) ? Negative(Difference(*y, *x)) : Difference(*x, *y)));
 
     // The result is a valid input again: (a + b) - b is a, and b - a is -(a - b).
     const auto back = zentaro::largenum::bigsub(*sum, b, message);
@@ -114,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto reversed = zentaro::largenum::bigsub(b, a, message);
     FUZZ_CHECK(reversed && (*reversed == "0"        ? *difference == "0"
                             : (*reversed)[0] == '-' ? reversed->substr(1) == *difference
-                                                    : "-" + *reversed == *difference));
+                                                    : Negative(*reversed) == *difference));
     FUZZ_CHECK(messages == 0);
     return 0;
 }

@@ -82,7 +82,12 @@ std::string Typed(long long d, long long m, long long y)
 // What dat writes: each part after a blank.
 std::string Written(const Date& date)
 {
-    return " " + std::to_string(date.d) + "/ " + std::to_string(date.m) + "/ " + std::to_string(date.y);
+    return std::string(" ")
+        .append(std::to_string(date.d))
+        .append("/ ")
+        .append(std::to_string(date.m))
+        .append("/ ")
+        .append(std::to_string(date.y));
 }
 
 // The expected failure of a call, or none.
@@ -208,7 +213,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         const long long month = monthIndex - 12 * (monthYear - 1700);
         FUZZ_CHECK(zentaro::dates::monyr(static_cast<std::int32_t>(monthIndex)) ==
-                   "/ " + std::to_string(month) + "/ " + std::to_string(monthYear));
+                   std::string("/ ").append(std::to_string(month)).append("/ ").append(std::to_string(monthYear)));
     }
 
     // Shifts of a real date by a whole or half number of days, and by months.

@@ -21,7 +21,8 @@
 
 namespace {
 
-using Wide = __int128;
+// Exact products of up to 96 bits.
+__extension__ typedef __int128 Wide;
 
 class Reader {
 public:
