@@ -35,6 +35,17 @@ double SemiPerimeter(double a, double b, double c)
     return Divide(Add(Add(b, a), c), 2);
 }
 
+// Three sides as typed. Decimals are held only approximately (0.1 + 0.2 is a
+// little above 0.3), so a margin within that rounding is no margin: such sides
+// lie flat. Sides computed from angles keep the plain inequality.
+bool FitsTypedSides(double a, double b, double c)
+{
+    constexpr double kRounding = 1e-15;
+    const double s = SemiPerimeter(a, b, c);
+    const double margin = kRounding * s;
+    return s - a > margin && s - b > margin && s - c > margin;
+}
+
 Solution Solved(const Triangle& triangle)
 {
     if (!formstriangle(triangle.a, triangle.b, triangle.c))
@@ -86,7 +97,7 @@ Solution solvesas(double A, double b, double c)
 
 Solution solvesss(double a, double b, double c)
 {
-    if (!formstriangle(a, b, c))
+    if (!FitsTypedSides(a, b, c))
         return {Outcome::NoTriangle, {}};
     const double d = DegreesToRadians();
     const double s = SemiPerimeter(a, b, c);

@@ -48,7 +48,9 @@ Solution solveasa(double a, double B, double C);
 // and 0 < A < 180.
 Solution solvesas(double A, double b, double c);
 
-// All three sides, by the half-angle formulas.
+// All three sides, by the half-angle formulas. Sides that meet the triangle
+// inequality only within the rounding of their decimals (0.1, 0.2, 0.3) are flat
+// and fit no triangle.
 Solution solvesss(double a, double b, double c);
 
 // Two sides and the angle opposite the first: the ambiguous case. Two positive

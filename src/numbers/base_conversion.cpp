@@ -38,13 +38,19 @@ double decodify(std::string_view abcd)
 
 double convtoden(std::string_view num, std::int16_t base)
 {
+    // Every character is checked before any is weighed: a long text would
+    // otherwise overflow on its high powers before its stray character is seen.
+    for (std::size_t i = num.size(); i >= 1; --i) {
+        if (RoundToInt16(decodify(num.substr(i - 1, 1))) >= base)
+            return -1;
+    }
     double sum = 0;
     const auto n = num.size();
     for (std::size_t i = n; i >= 1; --i) {
         const std::int16_t d = RoundToInt16(decodify(num.substr(i - 1, 1)));
-        if (d >= base)
-            return -1;
-        sum = Add(sum, Mul(d, Power(base, static_cast<double>(n - i))));
+        // A zero weighs nothing, however high its power: leading zeros vanish.
+        if (d != 0)
+            sum = Add(sum, Mul(d, Power(base, static_cast<double>(n - i))));
     }
     return sum;
 }

@@ -27,7 +27,8 @@ std::string codify(double x);
 double decodify(std::string_view abcd);
 
 // The value of a digit string in `base`, weighed in doubles; -1 when a character
-// is not a digit of that base, 0 for the empty text.
+// is not a digit of that base, 0 for the empty text. Leading zeros, however
+// many, weigh nothing; a value beyond the double range raises Overflow.
 double convtoden(std::string_view num, std::int16_t base);
 
 // The digits of a whole number in `base`, most significant first; the empty

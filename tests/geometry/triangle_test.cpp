@@ -64,6 +64,25 @@ TEST(SolveTriangle, ImpossibleDataInEveryModeFitsNoTriangle)
         EXPECT_EQ(Solve(cases[i].first, cases[i].second).outcome, Outcome::NoTriangle) << "case " << i;
 }
 
+// Decimal sides are held only approximately: 0.1 + 0.2 comes out a little above
+// 0.3, which must not make a flat triangle solvable, whatever the order.
+TEST(SolveTriangle, FlatDecimalSidesFitNoTriangleButThinOnesDo)
+{
+    const struct {
+        const char *a, *b, *c;
+        Outcome outcome;
+    } cases[] = {
+        {"0.1", "0.2", "0.3", Outcome::NoTriangle},          {"0.3", "0.1", "0.2", Outcome::NoTriangle},
+        {"0.02", "0.03", "0.01", Outcome::NoTriangle},       {"1.1", "2.2", "3.3", Outcome::NoTriangle},
+        {"0.7", "0.1", "0.6", Outcome::NoTriangle},          {"1", "2", "2.999999", Outcome::Solved},
+        {"0.1", "0.2", "0.29999999999999", Outcome::Solved},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.a) + ", " + c.b + ", " + c.c);
+        EXPECT_EQ(Solve(M::ThreeSides, {c.a, c.b, c.c, "", "", ""}).outcome, c.outcome);
+    }
+}
+
 TEST(SolveTriangle, TheAmbiguousCaseTakesOnlyAnExactReply)
 {
     const std::pair<const char*, const char*> cases[] = {{"a1", "a = 11.9769|A = 93.5573°"},

@@ -6,6 +6,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -44,6 +45,37 @@ TEST(BaseConversion, ConvertButtonCases)
                                              : std::vector<std::string>{});
     }
     EXPECT_THROW(convertbases("80000000", "16", "10", {}), RuntimeError);
+}
+
+// Long texts: leading zeros weigh nothing however many there are, and a
+// character that is no digit is refused before any weighing could overflow.
+// Only a value beyond 32 bits is an Overflow.
+TEST(BaseConversion, LongTextsAreRefusedOrConvertedNotOverflowed)
+{
+    const std::string zeros(400, '0');
+    const std::string zees(300, 'Z');
+    const struct {
+        std::string num;
+        const char *from, *answer;
+    } cases[] = {{zeros + "1", "36", "1"},
+                 {zeros + "FF", "16", "11111111"},
+                 {zeros, "2", ""},
+                 {zees + "^", "36", kError},
+                 {"^" + zees, "36", kError},
+                 {zees + "z", "36", kError},
+                 {zeros + "1" + zeros, "36", nullptr},
+                 {zees, "36", nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.num.substr(0, 12) + "... (" + std::to_string(c.num.size()) + ") from " + c.from);
+        const auto convert = [&] { return convertbases(c.num, c.from, "2", {}); };
+        if (c.answer == nullptr) {
+            EXPECT_THROW(convert(), RuntimeError);
+        } else {
+            std::optional<std::string> answer;
+            EXPECT_NO_THROW(answer = convert());
+            EXPECT_EQ(answer.value_or(kRefused), c.answer);
+        }
+    }
 }
 
 TEST(BaseConversion, RandomValuesRoundTripInEveryBase)

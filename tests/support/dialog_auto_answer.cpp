@@ -48,6 +48,7 @@ void DialogAutoAnswer::poll()
             return;
         }
         ++inputs_;
+        ++replied_;
         box->setTextValue(replies_.at(next_ % replies_.size()));
         ++next_;
         box->accept();

@@ -19,6 +19,8 @@ public:
     void reset();
     const QStringList& messages() const { return messages_; }
     int inputBoxes() const { return inputs_; }
+    // Input boxes answered with a reply (not cancelled) since the start.
+    int repliesGiven() const { return replied_; }
     QStringList takeMessages();
 
 private:
@@ -28,6 +30,7 @@ private:
     int maxInputs_;
     int next_ = 0;
     int inputs_ = 0;
+    int replied_ = 0;
     QStringList messages_;
     QTimer timer_;
 };

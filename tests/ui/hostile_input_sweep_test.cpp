@@ -1,12 +1,14 @@
 // Every field of every calculator window filled in turn with hostile text, every
 // button pressed, every input box answered from the same texts: nothing crashes,
-// no handler runs for more than two seconds, and the window stays usable.
+// no handler runs for more than two seconds, no handler writes a text that is not
+// its own to write, and the window stays usable.
 #include "shell/calculator_catalogue.h"
 #include "support/dialog_auto_answer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -14,7 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
+#include <set>
 
 namespace zentaro::ui {
 namespace {
@@ -55,6 +59,117 @@ QStringList HostileTexts()
             QStringLiteral("99/99/99999")};
 }
 
+// What each handler may write: its answers, and the inputs it clears (the
+// adder and subtracter clear theirs on a refused number, the quadratic solver its
+// coefficients on an equation without an x² term, the triangle's mode buttons
+// and Clear all six inputs, the Roman field itself on a number above 3999). A
+// button not listed writes nothing; a field listed is one that answers typing.
+struct HandlerWrites {
+    const char* form;
+    const char* control;
+    std::vector<const char*> fields;
+};
+
+const std::vector<HandlerWrites>& Writes()
+{
+    static const std::vector<const char*> kTriangleInputs = {"sideatxt", "sidebtxt", "sidectxt",
+                                                             "Atxt",     "Btxt",     "Ctxt"};
+    static const std::vector<HandlerWrites> writes = {
+        {"addsubfrm", "addab", {"addans", "adda", "addb"}},
+        {"addsubfrm", "subab", {"subans", "suba", "subb"}},
+        {"fractions", "addcmd", {"addans1", "addans2", "addans3"}},
+        {"fractions", "subcmd", {"subans1", "subans2", "subans3"}},
+        {"fractions", "multicmd", {"multians1", "multians2", "multians3"}},
+        {"fractions", "divcmd", {"divans1", "divans2", "divans3"}},
+        {"fractions", "impaddcmd", {"impaddanstxt1", "impaddanstxt2"}},
+        {"fractions", "impsubcmd", {"impsubanstxt1", "impsubanstxt2"}},
+        {"fractions", "impmulticmd", {"impmultianstxt1", "impmultianstxt2"}},
+        {"fractions", "impdivcmd", {"impdivanstxt1", "impdivanstxt2"}},
+        {"fractions", "compcmd", {"companstxt1", "companstxt2"}},
+        {"fractions", "smpcmd", {"smpanstxt1", "smpanstxt2", "smpanstxt3"}},
+        {"baseconvfrm", "convertbases", {"ansbase"}},
+        {"detfrm", "det22cmd", {"ans22"}},
+        {"detfrm", "det33cmd", {"ans33"}},
+        {"detfrm", "det44cmd", {"ans44"}},
+        {"recifrm", "cmdrecicalc", {"recians"}},
+        {"randfrm", "randgencmd", {"randtext"}},
+        {"romanfrm", "arabic", {"roman", "arabic"}},
+        {"statisticsfrm", "enterxcmd", {"xvaluestxt", "xmeantxt", "sumxtxt", "sumxxtxt", "sdxtxt", "varxtxt"}},
+        {"regrnfrm", "enterxycmd", {"xyvaluestxt", "regnlbl"}},
+        {"solvetrianglefrm",
+         "solvecmd",
+         {"sidealbl", "sideblbl", "sideclbl", "Albl", "Blbl", "Clbl", "Arealbl", "Rlbl", "inradiuslbl", "r1lbl",
+          "r2lbl", "r3lbl"}},
+        {"solvetrianglefrm", "clearcmd", kTriangleInputs},
+        {"solvetrianglefrm", "Option1", kTriangleInputs},
+        {"solvetrianglefrm", "Option2", kTriangleInputs},
+        {"solvetrianglefrm", "Option3", kTriangleInputs},
+        {"solvetrianglefrm", "Option4", kTriangleInputs},
+        {"quadcubfrm", "solvecmd", {"anstxt", "btxt", "ctxt", "dtxt"}},
+        {"quadcubfrm", "clearcmd", {"btxt", "ctxt", "dtxt"}},
+        {"vectorfrm", "compute", {"moda", "modb", "adotb", "theta", "aplusb", "aminusb", "acrossb", "modacrossb"}},
+        {"vectorfrm", "comptriple", {"scalarpqr", "vectorpqr", "modvectorpqr"}},
+        {"datecalcfrm", "Command1", {"a1"}},
+        {"datecalcfrm", "Command2", {"Date22"}},
+        {"datecalcfrm", "Command3", {"Date32"}},
+        {"datecalcfrm", "Command4", {"a4"}},
+        {"eqsolvefrm", "computexy", {"xyans"}},
+        {"eqsolvefrm", "computexyz", {"xyzans"}},
+        {"eqsolvefrm", "computexyzu", {"xyzuans"}},
+    };
+    return writes;
+}
+
+// The controls of one window that each of its handlers may write.
+std::map<QString, std::set<QString>> WritesOf(const QString& form)
+{
+    std::map<QString, std::set<QString>> allowed;
+    for (const HandlerWrites& entry : Writes()) {
+        if (form == QLatin1String(entry.form)) {
+            for (const char* field : entry.fields)
+                allowed[QLatin1String(entry.control)].insert(QLatin1String(field));
+        }
+    }
+    return allowed;
+}
+
+// Every text a window shows in a control of its own: fields, areas and labels.
+std::map<QString, QString> TextsOf(QWidget* window)
+{
+    std::map<QString, QString> texts;
+    const auto own = [](const QObject* control) {
+        return !control->objectName().isEmpty() && !control->objectName().startsWith(QLatin1String("qt_"));
+    };
+    for (QLineEdit* line : window->findChildren<QLineEdit*>()) {
+        if (own(line))
+            texts[line->objectName()] = line->text();
+    }
+    for (QPlainTextEdit* area : window->findChildren<QPlainTextEdit*>()) {
+        if (own(area))
+            texts[area->objectName()] = area->toPlainText();
+    }
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (own(label))
+            texts[label->objectName()] = label->text();
+    }
+    return texts;
+}
+
+// Fails for each text that changed but was not the handler's to write.
+int CountForeignWrites(const std::map<QString, QString>& before, const std::map<QString, QString>& after,
+                       const std::set<QString>& allowed, const std::string& what)
+{
+    int foreign = 0;
+    for (const auto& [name, text] : before) {
+        if (allowed.count(name) == 0 && after.at(name) != text) {
+            ++foreign;
+            ADD_FAILURE() << what << " wrote " << name.toStdString() << ": \"" << after.at(name).left(40).toStdString()
+                          << "\"";
+        }
+    }
+    return foreign;
+}
+
 struct Controls {
     QList<QWidget*> fields;
     QList<QAbstractButton*> buttons;
@@ -91,9 +206,10 @@ void SetText(QWidget* field, const QString& text)
 
 class HostileInputSweep : public ::testing::TestWithParam<shell::CalculatorEntry> {};
 
-TEST_P(HostileInputSweep, NoTextCrashesHangsOrBreaksTheWindow)
+TEST_P(HostileInputSweep, NoTextCrashesHangsWritesAForeignFieldOrBreaksTheWindow)
 {
     const shell::CalculatorEntry entry = GetParam();
+    const std::string form = entry.formName.toStdString();
     const QStringList hostile = HostileTexts();
     testing::DialogAutoAnswer dialogs(hostile, 6);
 
@@ -105,22 +221,44 @@ TEST_P(HostileInputSweep, NoTextCrashesHangsOrBreaksTheWindow)
     if (controls.buttons.isEmpty() && controls.fields.isEmpty())
         GTEST_SKIP() << "nothing to type into or press";
 
+    // The table names only controls the window has.
+    const std::map<QString, std::set<QString>> writes = WritesOf(entry.formName);
+    const std::map<QString, QString> initial = TextsOf(window.get());
+    for (const auto& [control, fields] : writes) {
+        EXPECT_NE(window->findChild<QWidget*>(control), nullptr) << form << ": no control " << control.toStdString();
+        for (const QString& field : fields)
+            EXPECT_EQ(initial.count(field), 1U) << form << ": no text control " << field.toStdString();
+    }
+    const auto allowedFor = [&writes](const QObject* control) {
+        const auto it = writes.find(control->objectName());
+        return it == writes.end() ? std::set<QString>{} : it->second;
+    };
+
     int clicks = 0;
+    int typed = 0;
+    int foreign = 0;
+    std::set<QString> exercised; // the handlers that ran: buttons pressed, fields that answer typing
+    const auto press = [&](QAbstractButton* button, const std::string& context) {
+        dialogs.reset();
+        const std::map<QString, QString> before = TextsOf(window.get());
+        QElapsedTimer clock;
+        clock.start();
+        button->click();
+        QApplication::processEvents();
+        ++clicks;
+        exercised.insert(button->objectName());
+        EXPECT_LT(clock.elapsed(), 2000) << form << "." << button->objectName().toStdString() << context;
+        foreign += CountForeignWrites(before, TextsOf(window.get()), allowedFor(button),
+                                      form + "." + button->objectName().toStdString() + context);
+    };
+
     // Windows that take their data through input boxes: each press answers the
     // boxes with the hostile texts in turn.
     if (controls.fields.isEmpty()) {
         for (int round = 0; round < hostile.size(); ++round) {
             for (QAbstractButton* button : controls.buttons) {
-                if (!button->isEnabled() || !button->isVisible())
-                    continue;
-                dialogs.reset();
-                QElapsedTimer clock;
-                clock.start();
-                button->click();
-                QApplication::processEvents();
-                ++clicks;
-                EXPECT_LT(clock.elapsed(), 2000) << entry.formName.toStdString() << "."
-                                                 << button->objectName().toStdString() << " round " << round;
+                if (button->isEnabled() && button->isVisible())
+                    press(button, " round " + std::to_string(round));
             }
         }
     }
@@ -132,34 +270,36 @@ TEST_P(HostileInputSweep, NoTextCrashesHangsOrBreaksTheWindow)
                 continue;
             for (QWidget* other : controls.fields)
                 SetText(other, QStringLiteral("2"));
+            QApplication::processEvents();
             // Some windows answer each keystroke: typing is a handler too.
             dialogs.reset();
-            QElapsedTimer typing;
-            typing.start();
+            const std::string typing =
+                " typing " + text.left(20).toStdString() + " into " + field->objectName().toStdString();
+            const std::map<QString, QString> before = TextsOf(window.get());
+            QElapsedTimer clock;
+            clock.start();
             SetText(field, text);
             QApplication::processEvents();
-            EXPECT_LT(typing.elapsed(), 2000) << entry.formName.toStdString() << "." << field->objectName().toStdString()
-                                              << " typed " << text.left(20).toStdString();
+            ++typed;
+            EXPECT_LT(clock.elapsed(), 2000) << form << typing;
+            std::set<QString> allowed = allowedFor(field);
+            if (!allowed.empty())
+                exercised.insert(field->objectName());
+            allowed.insert(field->objectName());
+            foreign += CountForeignWrites(before, TextsOf(window.get()), allowed, form + typing);
             for (QAbstractButton* button : controls.buttons) {
-                if (!button->isEnabled() || !button->isVisible())
-                    continue;
-                dialogs.reset();
-                QElapsedTimer clock;
-                clock.start();
-                button->click();
-                QApplication::processEvents();
-                ++clicks;
-                EXPECT_LT(clock.elapsed(), 2000) << entry.formName.toStdString() << "." << button->objectName().toStdString()
-                                                 << " with " << field->objectName().toStdString() << " = "
-                                                 << text.left(20).toStdString();
+                if (button->isEnabled() && button->isVisible())
+                    press(button, " with " + field->objectName().toStdString() + " = " + text.left(20).toStdString());
             }
         }
     }
     EXPECT_TRUE(window->isVisible());
     RecordProperty("clicks", clicks);
-    std::printf("%s: %lld fields, %lld buttons, %d clicks, %lld boxes shown\n", qPrintable(entry.formName),
-                static_cast<long long>(controls.fields.size()), static_cast<long long>(controls.buttons.size()),
-                clicks, static_cast<long long>(dialogs.messages().size()));
+    std::printf("%s: %lld fields, %lld buttons, %d texts typed, %d handlers, %d clicks, %lld boxes shown, "
+                "%d input boxes answered, %d foreign writes\n",
+                qPrintable(entry.formName), static_cast<long long>(controls.fields.size()),
+                static_cast<long long>(controls.buttons.size()), typed, static_cast<int>(exercised.size()), clicks,
+                static_cast<long long>(dialogs.messages().size()), dialogs.repliesGiven(), foreign);
 }
 
 std::vector<shell::CalculatorEntry> BuiltWindows()

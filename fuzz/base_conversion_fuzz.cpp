@@ -1,0 +1,116 @@
+// The base conversions. A whole number written in one base and converted to
+// another reads back as itself; any text is converted exactly when every
+// character is a digit of its base and its value fits 32 bits, gives the error
+// text when a character is not a digit, and a base outside 2 to 36 gives the
+// message only.
+#include "conventions/runtime_error.h"
+#include "fuzz_check.h"
+#include "fuzz_input.h"
+#include "numbers/base_conversion.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr std::uint64_t kLargestConvertible = 2147483647;
+
+// The value of one digit character, or nothing for a character that is no digit.
+std::optional<int> DigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'Z')
+        return c - 'A' + 10;
+    return std::nullopt;
+}
+
+std::string Written(std::uint64_t value, int base)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    std::string text;
+    for (; value != 0; value /= static_cast<std::uint64_t>(base))
+        text.insert(text.begin(), kDigits[value % static_cast<std::uint64_t>(base)]);
+    return text;
+}
+
+struct Expected {
+    bool notDigits = false;
+    bool tooLarge = false;
+    std::uint64_t value = 0;
+};
+
+Expected Reading(const std::string& num, int base)
+{
+    Expected expected;
+    for (const char c : num) {
+        const auto digit = DigitValue(c);
+        if (!digit || *digit >= base) {
+            expected.notDigits = true;
+            return expected;
+        }
+        if (!expected.tooLarge) {
+            expected.value = expected.value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(*digit);
+            expected.tooLarge = expected.value > kLargestConvertible;
+        }
+    }
+    return expected;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzInput input(data, size);
+    const int from = static_cast<int>(input.byte() % 40);
+    const int to = static_cast<int>(input.byte() % 40);
+    const std::uint32_t number = input.u32() & 0x7FFFFFFFU;
+    const std::string text = input.rest();
+
+    int messages = 0;
+    const zentaro::ShowMessage message = [&](std::string_view shown, int style, std::string_view title) {
+        FUZZ_CHECK(shown == zentaro::numbers::kCheckInputs && style == 0 && title.empty());
+        ++messages;
+        return zentaro::MessageAnswer::Ok;
+    };
+    const bool basesValid = from >= 2 && from <= 36 && to >= 2 && to <= 36;
+
+    // Round trip of a whole number through its digits in `from`.
+    if (from >= 2 && from <= 36) {
+        const std::string digits = zentaro::numbers::convfromden(number, static_cast<std::int16_t>(from));
+        FUZZ_CHECK(digits == Written(number, from));
+        FUZZ_CHECK(zentaro::numbers::convtoden(digits, static_cast<std::int16_t>(from)) == number);
+        if (to >= 2 && to <= 36) {
+            const auto converted =
+                zentaro::numbers::convertbases(digits, std::to_string(from), std::to_string(to), message);
+            FUZZ_CHECK(converted && *converted == Written(number, to));
+        }
+    }
+
+    // Any text.
+    std::optional<std::string> converted;
+    try {
+        converted = zentaro::numbers::convertbases(text, std::to_string(from), std::to_string(to), message);
+    } catch (const zentaro::RuntimeError& error) {
+        // Only a value beyond 32 bits fails, and only in the writing out.
+        FUZZ_CHECK(basesValid);
+        const Expected expected = Reading(text, from);
+        FUZZ_CHECK(!expected.notDigits && expected.tooLarge);
+        FUZZ_CHECK(error.code() == zentaro::ErrorCode::Overflow);
+        return 0;
+    }
+    if (!basesValid) {
+        FUZZ_CHECK(!converted && messages == 1);
+        return 0;
+    }
+    FUZZ_CHECK(converted && messages == 0);
+    const Expected expected = Reading(text, from);
+    if (expected.notDigits) {
+        FUZZ_CHECK(*converted == zentaro::numbers::kConversionError);
+        return 0;
+    }
+    FUZZ_CHECK(!expected.tooLarge);
+    FUZZ_CHECK(*converted == Written(expected.value, to));
+    return 0;
+}

@@ -1,0 +1,134 @@
+// The vector procedures. The angle between two vectors lies within 0° to 180°
+// and its cosine and sine agree with the scalar and vector products; "-" only
+// when a vector is zero. Products, sums and triple products, read back from
+// their texts, are those of an independent computation, exactly for whole
+// components.
+#include "conventions/numbers.h"
+#include "fuzz_check.h"
+#include "fuzz_input.h"
+#include "geometry/vectors.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using zentaro::geometry::Vector;
+
+Vector Cross(const Vector& a, const Vector& b)
+{
+    return {a.j * b.k - a.k * b.j, a.k * b.i - a.i * b.k, a.i * b.j - a.j * b.i};
+}
+
+double Dot(const Vector& a, const Vector& b)
+{
+    return a.i * b.i + a.j * b.j + a.k * b.k;
+}
+
+double Length(const Vector& a)
+{
+    return std::sqrt(Dot(a, a));
+}
+
+// '( 1)i +(-2)j +( 3)k' or, with `spaced`, '( 1)i + (-2)j + ( 3)k'.
+Vector Read(const std::string& text, bool spaced)
+{
+    const std::string_view afterI = spaced ? ")i + (" : ")i +(";
+    const std::string_view afterJ = spaced ? ")j + (" : ")j +(";
+    FUZZ_CHECK(text.size() > 3 && text.front() == '(' && text.substr(text.size() - 2) == ")k");
+    const std::size_t i = text.find(afterI);
+    const std::size_t j = text.find(afterJ);
+    FUZZ_CHECK(i != std::string::npos && j != std::string::npos && i < j);
+    const auto number = [](const std::string& part) {
+        FUZZ_CHECK(!part.empty() && (part[0] == ' ' || part[0] == '-'));
+        char* end = nullptr;
+        const double x = std::strtod(part.c_str(), &end);
+        FUZZ_CHECK(*end == '\0');
+        return x;
+    };
+    return {number(text.substr(1, i - 1)), number(text.substr(i + afterI.size(), j - i - afterI.size())),
+            number(text.substr(j + afterJ.size(), text.size() - 2 - j - afterJ.size()))};
+}
+
+// Each component within `tolerance`, and within the 15 digits a text keeps when
+// `digits` is set.
+bool Same(const Vector& x, const Vector& y, double tolerance, bool digits = false)
+{
+    const auto near = [&](double p, double q) {
+        return std::fabs(p - q) <= tolerance + (digits ? 1e-14 * std::fabs(q) : 0);
+    };
+    return near(x.i, y.i) && near(x.j, y.j) && near(x.k, y.k);
+}
+
+// A component: a 16-bit whole number, scaled down by up to 2^20 when `scaled`.
+double Component(FuzzInput& input, bool scaled)
+{
+    const double whole = input.i16();
+    return scaled ? std::ldexp(whole, -static_cast<int>(input.byte() % 21)) : whole;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzInput input(data, size);
+    const bool scaled = input.byte() % 2 == 1;
+    Vector v[3];
+    for (Vector& x : v) {
+        x.i = Component(input, scaled);
+        x.j = Component(input, scaled);
+        x.k = Component(input, scaled);
+    }
+    const Vector& a = v[0];
+    const Vector& b = v[1];
+    const Vector& c = v[2];
+    const double lengths = Length(a) * Length(b);
+    // Whole components below 2^15 keep every product and sum here exact.
+    const double tolerance = scaled ? 1e-12 * (lengths + 1) : 0;
+
+    // The angle.
+    const std::string angle = zentaro::geometry::angletext(a, b);
+    if (Length(a) == 0 || Length(b) == 0) {
+        FUZZ_CHECK(angle == "-");
+    } else {
+        const std::string degree = "°";
+        FUZZ_CHECK(angle.size() > degree.size() && angle.substr(angle.size() - degree.size()) == degree);
+        const std::string number = angle.substr(0, angle.size() - degree.size());
+        char* end = nullptr;
+        const double theta = std::strtod(number.c_str(), &end);
+        FUZZ_CHECK(*end == '\0' && number[0] != ' ');
+        FUZZ_CHECK(theta >= 0 && theta <= 180);
+        FUZZ_CHECK(theta == zentaro::RoundHalfEven(theta, 4));
+        // Rounded to 4 decimals: within 5e-5° of the true angle.
+        const double radians = theta * std::acos(-1.0) / 180;
+        const double slack = 5e-5 * std::acos(-1.0) / 180 + 1e-12;
+        FUZZ_CHECK(std::fabs(std::cos(radians) - Dot(a, b) / lengths) <= slack);
+        FUZZ_CHECK(std::fabs(std::sin(radians) - Length(Cross(a, b)) / lengths) <= slack);
+    }
+
+    // Lengths and products.
+    FUZZ_CHECK(std::fabs(zentaro::geometry::modulus(a) - Length(a)) <= 1e-15 * Length(a));
+    FUZZ_CHECK(std::fabs(zentaro::geometry::scalarab(a.i, a.j, a.k, b.i, b.j, b.k) - Dot(a, b)) <= tolerance);
+    FUZZ_CHECK(std::fabs(zentaro::geometry::modvectorab(a.i, a.j, a.k, b.i, b.j, b.k) - Length(Cross(a, b))) <=
+               1e-15 * lengths + tolerance);
+    FUZZ_CHECK(
+        Same(Read(zentaro::geometry::vectorab(a.i, a.j, a.k, b.i, b.j, b.k), false), Cross(a, b), tolerance, scaled));
+    FUZZ_CHECK(
+        Same(Read(zentaro::geometry::sumtext(a, b), false), {a.i + b.i, a.j + b.j, a.k + b.k}, tolerance, scaled));
+    FUZZ_CHECK(Same(Read(zentaro::geometry::differencetext(a, b), false), {a.i - b.i, a.j - b.j, a.k - b.k}, tolerance,
+                    scaled));
+
+    // Triple products: the determinant is a · (b × c), and a × (b × c) read from its text.
+    const double tripleSize = Length(a) * Length(b) * Length(c);
+    const double tripleTolerance = scaled ? 1e-12 * (tripleSize + 1) : 0;
+    FUZZ_CHECK(std::fabs(zentaro::geometry::det(a.i, a.j, a.k, b.i, b.j, b.k, c.i, c.j, c.k) - Dot(a, Cross(b, c))) <=
+               tripleTolerance);
+    const Vector triple = zentaro::geometry::vectortriple(a, b, c);
+    FUZZ_CHECK(Same(triple, Cross(a, Cross(b, c)), tripleTolerance));
+    FUZZ_CHECK(Same(Read(zentaro::geometry::tripletext(triple), true), triple, 0, scaled));
+    return 0;
+}
