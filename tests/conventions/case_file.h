@@ -162,6 +162,17 @@ struct Args {
 };
 using Function = std::function<std::string(const Args&)>;
 
+// A case function from a call of the inputs and a message callback: its result,
+// then the messages it showed.
+template <typename Call> Function WithMessages(Call call)
+{
+    return [call](const Args& args) {
+        Messages messages;
+        const std::string result = call(args, messages.callback());
+        return result + messages.shown();
+    };
+}
+
 // Runs every case of tests/data/<path> through the function its first input
 // names, on the other inputs, and compares the outcome with what follows the bar.
 // Each function must have a case.

@@ -21,42 +21,36 @@ using cases::Text;
 
 TEST(Numbers, CaseTable)
 {
-    const auto withMessages = [](auto call) {
-        return [call](const Args& a) {
-            cases::Messages messages;
-            const std::string result = call(a, messages.callback());
-            return result + messages.shown();
-        };
-    };
     const auto primeList = [](const Args& a, const ShowMessage& message) {
         const primes::PrimeList list = primes::primelist(a[0], a[1], message);
         EXPECT_FALSE(list.cancelled);
         return list.text + (list.overflow ? " (overflow)" : "");
     };
-    cases::Run(
-        "numbers/numbers.txt",
-        {
-            {"convert", withMessages([](const Args& a, const ShowMessage& message) {
-                 return convertbases(a[0], a[1], a[2], message).value_or("(nothing)");
-             })},
-            {"roman", [](const Args& a) { return romanfor(a[0]).value_or("(nothing)"); }},
-            {"randomcount",
-             withMessages([](const Args& a, const ShowMessage& message) { return Text(randomcount(a[0], message)); })},
-            {"randomlist", [](const Args& a) { return randomlist(static_cast<std::int16_t>(std::stoi(a[0]))); }},
-            {"gcd", [](const Args& a) { return Text(gcdlcm::gcd(a.number(0), a.number(1))); }},
-            {"lcm",
-             [](const Args& a) {
-                 return FormatPlain(gcdlcm::lcm(a.number(0), a.number(1), gcdlcm::gcd(a.number(0), a.number(1))));
-             }},
-            {"factorlist", [](const Args& a) { return gcdlcm::factorlist(a.number(0)); }},
-            {"primefactors", [](const Args& a) { return gcdlcm::primefactors(a.number(0)); }},
-            {"dmax",
-             [](const Args& a) {
-                 const Tagged exponent = gcdlcm::dmax(a.number(0), a.number(1));
-                 return exponent.empty() ? "empty" : exponent.ToText();
-             }},
-            {"primelist", withMessages(primeList)},
-        });
+    cases::Run("numbers/numbers.txt",
+               {
+                   {"convert", cases::WithMessages([](const Args& a, const ShowMessage& message) {
+                        return convertbases(a[0], a[1], a[2], message).value_or("(nothing)");
+                    })},
+                   {"roman", [](const Args& a) { return romanfor(a[0]).value_or("(nothing)"); }},
+                   {"randomcount", cases::WithMessages([](const Args& a, const ShowMessage& message) {
+                        return Text(randomcount(a[0], message));
+                    })},
+                   {"randomlist", [](const Args& a) { return randomlist(static_cast<std::int16_t>(std::stoi(a[0]))); }},
+                   {"gcd", [](const Args& a) { return Text(gcdlcm::gcd(a.number(0), a.number(1))); }},
+                   {"lcm",
+                    [](const Args& a) {
+                        return FormatPlain(
+                            gcdlcm::lcm(a.number(0), a.number(1), gcdlcm::gcd(a.number(0), a.number(1))));
+                    }},
+                   {"factorlist", [](const Args& a) { return gcdlcm::factorlist(a.number(0)); }},
+                   {"primefactors", [](const Args& a) { return gcdlcm::primefactors(a.number(0)); }},
+                   {"dmax",
+                    [](const Args& a) {
+                        const Tagged exponent = gcdlcm::dmax(a.number(0), a.number(1));
+                        return exponent.empty() ? "empty" : exponent.ToText();
+                    }},
+                   {"primelist", cases::WithMessages(primeList)},
+               });
 }
 
 TEST(BaseConversion, RandomValuesRoundTripInEveryBase)
