@@ -29,8 +29,7 @@ struct Case {
     std::vector<std::string> inputs;
     // What follows the bar as it stands, or the text of a lone quoted item or "_".
     std::string expected;
-    std::vector<std::string> outputs; // what follows the bar, item by item
-    std::string where;                // file:line
+    std::string where; // file:line
 };
 
 // The items of `text`; stops at a lone "|" when `bar` is given, which then holds
@@ -77,14 +76,14 @@ inline std::vector<Case> Read(const std::string& path, std::size_t atLeast = 1)
         if (line.empty() || line[0] == '#')
             continue;
         std::size_t bar = std::string::npos;
-        Case c{Items(line, &bar), {}, {}, path + ":" + std::to_string(number)};
+        Case c{Items(line, &bar), {}, path + ":" + std::to_string(number)};
         if (bar == std::string::npos) {
             ADD_FAILURE() << c.where << ": no \" | \"";
             continue;
         }
         std::string rest = line.substr(bar + (bar < line.size() && line[bar] == ' ' ? 1 : 0));
-        c.outputs = Items(rest);
-        c.expected = c.outputs.size() == 1 && (rest.starts_with('"') || rest == "_") ? c.outputs[0] : rest;
+        const std::vector<std::string> outputs = Items(rest);
+        c.expected = outputs.size() == 1 && (rest.starts_with('"') || rest == "_") ? outputs[0] : rest;
         cases.push_back(c);
     }
     EXPECT_GE(cases.size(), atLeast) << path;
