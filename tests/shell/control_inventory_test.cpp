@@ -30,8 +30,9 @@ const QString kTableFolder = QStringLiteral(ZENTARO_TEST_DATA_DIR "/controls");
 // Windows the application will know that have no table yet.
 const std::set<std::string> kAwaitingTables = {"gcdlcmfrm", "primfrm"};
 
-// A text column as the table writes it: "-" asks nothing, "a" | "b" either text,
-// ~"a*b" a text in which * stands for any run of characters.
+// What a text column asks for.
+// "-" nothing, "a" | "b" either text, ~"a*b" a text in which * stands for any run
+// of characters; a cell is kept as the table writes it.
 bool IsTextCell(const QString& cell)
 {
     const QString quoted = cell.startsWith(QLatin1Char('~')) ? cell.mid(1) : cell;
@@ -289,8 +290,8 @@ TEST(ControlTables, EveryWindowOfTheApplicationHasOne)
     }
 }
 
-// The inventory notices each kind of difference, in the window or in its table;
-// each case spoils the reciprocal window's table (or the window) one way.
+// The inventory must notice each kind of difference, in the window or in its table.
+// Each case spoils the reciprocal window's table (or the window) one way.
 TEST(ControlInventoryFaults, EachDifferenceIsReported)
 {
     const struct {
