@@ -21,22 +21,15 @@ TEST(Quadratic, AnswersOfTheCaseTable)
     }
 }
 
-TEST(Quadratic, GcdDmaxAndPrime)
+TEST(Quadratic, WholeNumberHelpers)
 {
-    const double gcds[][3] = {{12, 18, 6}, {18, 12, 6}, {7, 7, 7}, {0, 6, 6}, {6, 0, 6}, {1e15, 2, 2}, {35, 64, 1}};
-    for (const auto& g : gcds)
-        EXPECT_EQ(gcd(g[0], g[1]), g[2]) << g[0] << ", " << g[1];
-    const double exponents[][3] = {{8, 2, 3},           {12, 3, 1},          {12, 5, 0},
-                                   {1162261467, 3, 19}, {1073741824, 2, 30}, {2147483647, 2147483647, 1}};
-    for (const auto& e : exponents)
-        EXPECT_EQ(dmax(e[0], e[1]), e[2]) << e[0] << " in " << e[1];
-    // The last two are 46327² and 46337², whose factor sits at the trial bound.
-    const double primes[][2] = {{0, 0},  {1, 0},   {2, 1},          {3, 1},          {4, 0},         {9, 0},
-                                {97, 1}, {121, 0}, {2147483647, 1}, {2146190929, 0}, {2147117569, 0}};
-    for (const auto& p : primes)
-        EXPECT_EQ(prime(p[0]), p[1]) << p[0];
-    EXPECT_THROW(prime(2147483649.0), RuntimeError);
-    EXPECT_THROW(dmax(2147483648.0, 2), RuntimeError);
+    using cases::Args;
+    using cases::Text;
+    cases::Run("algebra/factors.txt", {
+                                          {"gcd", [](const Args& a) { return Text(gcd(a.number(0), a.number(1))); }},
+                                          {"dmax", [](const Args& a) { return Text(dmax(a.number(0), a.number(1))); }},
+                                          {"prime", [](const Args& a) { return Text(prime(a.number(0))); }},
+                                      });
 }
 
 } // namespace

@@ -1,109 +1,69 @@
 #include "geometry/triangle_solution.h"
+#include "geometry/vectors.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#include "conventions/case_file.h"
 
 namespace zentaro::geometry {
 namespace {
 
-using M = Mode;
+using cases::Args;
+using cases::Text;
 
-// Solves with every input box answered by `reply`; the prompts it saw are kept.
-Solution Solve(M mode, const TriangleInputs& in, std::vector<std::string>* prompts = nullptr, std::string reply = "")
+// solvetriangle with every question answered by the reply, if the case gives one.
+std::string Solve(const Args& a)
 {
-    return solvetriangle(mode, in, [&](std::string_view prompt, std::string_view title, std::string_view preset) {
-        EXPECT_EQ(title, "Ambiguous Case!");
-        EXPECT_EQ(preset, "a1");
-        if (prompts == nullptr)
-            ADD_FAILURE() << "unexpected question: " << prompt;
-        else
-            prompts->emplace_back(prompt);
-        return reply;
-    });
+    const std::map<std::string, Mode> modes = {{"asa", Mode::TwoAnglesAndSide},
+                                               {"sas", Mode::TwoSidesAndAngle},
+                                               {"sss", Mode::ThreeSides},
+                                               {"ssa", Mode::AmbiguousCase}};
+    std::string asked;
+    const Solution solution =
+        solvetriangle(modes.at(a[0]), {a[1], a[2], a[3], a[4], a[5], a[6]},
+                      [&](std::string_view prompt, std::string_view title, std::string_view preset) {
+                          EXPECT_EQ(std::string(title) + "|" + std::string(preset), "Ambiguous Case!|a1");
+                          asked += " [" + std::string(prompt) + "]";
+                          return a.items.size() > 7 ? a[7] : "(no reply)";
+                      });
+    if (solution.outcome != Outcome::Solved)
+        return (solution.outcome == Outcome::NoTriangle ? "no triangle" : "backed out") + asked;
+    const TriangleCaptions captions = solutioncaptions(solution.triangle);
+    return captions.sidealbl + "|" + captions.Albl + asked;
 }
 
-TEST(Deci4, RoundsHalfToEvenAtFourDecimalsWithALeadingBlank)
+Vector At(const Args& a, std::size_t i)
 {
-    const std::pair<double, const char*> cases[] = {{2.5, " 2.5"},         {36.86989764584402, " 36.8699"},
-                                                    {0.00004, " 0"},       {-0.00004, " 0"},
-                                                    {-1.23456, "-1.2346"}, {0.03125, " .0312"},
-                                                    {0.09375, " .0938"},   {123456.78901, " 123456.789"}};
-    for (const auto& [x, text] : cases)
-        EXPECT_EQ(deci4(x), text) << x;
+    return {a.number(i), a.number(i + 1), a.number(i + 2)};
 }
 
-TEST(SolveTriangle, ImpossibleDataInEveryModeFitsNoTriangle)
+TEST(Geometry, CaseTable)
 {
-    const std::pair<M, TriangleInputs> cases[] = {
-        {M::ThreeSides, {"1", "2", "3", "", "", ""}},
-        {M::ThreeSides, {"-3", "4", "5", "", "", ""}},
-        {M::ThreeSides, {}},
-        {M::AmbiguousCase, {"", "4", "10", "", "30", ""}},
-        {M::AmbiguousCase, {"", "9", "10", "", "120", ""}},
-        {M::AmbiguousCase, {"", "5", "5", "", "90", ""}},
-        {M::AmbiguousCase, {"", "4", "10", "", "0", ""}},
-        {M::AmbiguousCase, {"", "4", "10", "", "180", ""}},
-        {M::AmbiguousCase, {"", "0", "10", "", "30", ""}},
-        {M::AmbiguousCase, {}},
-        {M::TwoAnglesAndSide, {"10", "", "", "", "100", "80"}},
-        {M::TwoAnglesAndSide, {"10", "", "", "", "100", "90"}},
-        {M::TwoAnglesAndSide, {"10", "", "", "", "0", "60"}},
-        {M::TwoAnglesAndSide, {"10", "", "", "", "40", "-6"}},
-        {M::TwoAnglesAndSide, {"-1", "", "", "", "40", "60"}},
-        {M::TwoAnglesAndSide, {}},
-        {M::TwoSidesAndAngle, {"", "5", "8", "0", "", ""}},
-        {M::TwoSidesAndAngle, {"", "5", "5", "0", "", ""}},
-        {M::TwoSidesAndAngle, {"", "5", "8", "180", "", ""}},
-        {M::TwoSidesAndAngle, {"", "5", "8", "200", "", ""}},
-        {M::TwoSidesAndAngle, {"", "0", "8", "60", "", ""}},
-        {M::TwoSidesAndAngle, {}},
-    };
-    for (std::size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(Solve(cases[i].first, cases[i].second).outcome, Outcome::NoTriangle) << "case " << i;
-}
-
-// Decimal sides are held only approximately: 0.1 + 0.2 comes out a little above
-// 0.3, which must not make a flat triangle solvable, whatever the order.
-TEST(SolveTriangle, FlatDecimalSidesFitNoTriangleButThinOnesDo)
-{
-    const struct {
-        const char *a, *b, *c;
-        Outcome outcome;
-    } cases[] = {
-        {"0.1", "0.2", "0.3", Outcome::NoTriangle},          {"0.3", "0.1", "0.2", Outcome::NoTriangle},
-        {"0.02", "0.03", "0.01", Outcome::NoTriangle},       {"1.1", "2.2", "3.3", Outcome::NoTriangle},
-        {"0.7", "0.1", "0.6", Outcome::NoTriangle},          {"1", "2", "2.999999", Outcome::Solved},
-        {"0.1", "0.2", "0.29999999999999", Outcome::Solved},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.a) + ", " + c.b + ", " + c.c);
-        EXPECT_EQ(Solve(M::ThreeSides, {c.a, c.b, c.c, "", "", ""}).outcome, c.outcome);
-    }
-}
-
-TEST(SolveTriangle, TheAmbiguousCaseTakesOnlyAnExactReply)
-{
-    const std::pair<const char*, const char*> cases[] = {{"a1", "a = 11.9769|A = 93.5573°"},
-                                                         {"a2", "a = 5.3436|A = 26.4427°"},
-                                                         {"", nullptr},
-                                                         {"A1", nullptr},
-                                                         {" a1", nullptr},
-                                                         {"a2 ", nullptr}};
-    for (const auto& [reply, expected] : cases) {
-        std::vector<std::string> prompts;
-        const Solution solution = Solve(M::AmbiguousCase, {"", "6", "10", "", "30", ""}, &prompts, reply);
-        EXPECT_EQ(prompts, std::vector<std::string>{"There are Two possible values for a: 11.97687883,  5.34362925. "
-                                                    "Choose \"a1\" or \"a2\":"});
-        if (expected == nullptr) {
-            EXPECT_EQ(solution.outcome, Outcome::BackedOut) << reply;
-            continue;
-        }
-        ASSERT_EQ(solution.outcome, Outcome::Solved) << reply;
-        const TriangleCaptions captions = solutioncaptions(solution.triangle);
-        EXPECT_EQ(captions.sidealbl + "|" + captions.Albl, expected);
-    }
+    cases::Run("geometry/geometry.txt",
+               {
+                   {"deci4", [](const Args& a) { return deci4(a.number(0)); }},
+                   {"solve", Solve},
+                   {"angle",
+                    [](const Args& a) {
+                        const std::string there = angletext(At(a, 0), At(a, 3)), back = angletext(At(a, 3), At(a, 0));
+                        return there == back ? there : there + " one way, " + back + " the other";
+                    }},
+                   {"modulus", [](const Args& a) { return Text(modulus(At(a, 0))); }},
+                   {"scalarab",
+                    [](const Args& a) {
+                        return Text(
+                            scalarab(a.number(0), a.number(1), a.number(2), a.number(3), a.number(4), a.number(5)));
+                    }},
+                   {"sum", [](const Args& a) { return sumtext(At(a, 0), At(a, 3)); }},
+                   {"vectorab",
+                    [](const Args& a) {
+                        return vectorab(a.number(0), a.number(1), a.number(2), a.number(3), a.number(4), a.number(5));
+                    }},
+                   {"triple", [](const Args& a) { return tripletext(vectortriple(At(a, 0), At(a, 3), At(a, 6))); }},
+                   {"det",
+                    [](const Args& a) {
+                        return Text(det(a.number(0), a.number(1), a.number(2), a.number(3), a.number(4), a.number(5),
+                                        a.number(6), a.number(7), a.number(8)));
+                    }},
+               });
 }
 
 } // namespace

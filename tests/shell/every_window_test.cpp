@@ -2,23 +2,17 @@
 // added to the catalogue is covered without an edit here.
 #include "screenshots/window_script.h"
 #include "shell/application.h"
-#include "shell/calculator_catalogue.h"
 #include "support/dialog_script.h"
 #include "ui/wrapped_button.h"
+#include "window_controls.h"
 
-#include <QAbstractButton>
-#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFile>
-#include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -27,62 +21,18 @@
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QTest>
-#include <QTextEdit>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <set>
-#include <string>
-#include <vector>
 
 namespace zentaro::shell {
 namespace {
 
-std::vector<std::string> KnownForms()
-{
-    std::vector<std::string> forms = {"startupfrm", "mainmenufrm", "frmAbout", "helpfrm"};
-    for (const CalculatorEntry& entry : Calculators()) {
-        if (entry.make != nullptr)
-            forms.push_back(entry.formName.toStdString());
-    }
-    return forms;
-}
-
-bool IsContainer(const QWidget* widget)
-{
-    const QMetaObject* kind = widget->metaObject();
-    return qobject_cast<const QGroupBox*>(widget) != nullptr || kind == &QWidget::staticMetaObject ||
-           kind == &QFrame::staticMetaObject;
-}
-
-bool IsField(const QWidget* widget)
-{
-    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget) ||
-           qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QComboBox*>(widget) ||
-           qobject_cast<const QAbstractSpinBox*>(widget);
-}
-
-// The controls a form defines: children of the window and of its frames, not the
-// inner parts of a field or other windows.
-void Collect(QWidget* container, std::vector<QWidget*>& controls)
-{
-    for (QWidget* child : container->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (child->isWindow())
-            continue;
-        controls.push_back(child);
-        if (IsContainer(child))
-            Collect(child, controls);
-    }
-}
-
-std::string Name(const QWidget* widget)
-{
-    return widget->objectName().toStdString();
-}
-
-class EveryWindow : public ::testing::TestWithParam<std::string> {
+// One window of the application, shown and active, with the controls of its form.
+class WindowOfTheApplication : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override
     {
@@ -92,40 +42,25 @@ protected:
         QApplication::processEvents();
         Collect(window, controls);
     }
+
+    Application app{[] {}};
+    QWidget* window = nullptr;
+    std::vector<QWidget*> controls;
+};
+
+class EveryWindow : public WindowOfTheApplication {
+protected:
     void TearDown() override
     {
         if (dialogs)
             dialogs->checkDone();
     }
-
-    Application app{[] {}};
     std::optional<testing::DialogScript> dialogs{std::in_place};
-    QWidget* window = nullptr;
-    std::vector<QWidget*> controls;
 };
 
 QRect InWindow(const QWidget* control)
 {
     return {control->mapTo(control->window(), QPoint(0, 0)), control->size()};
-}
-
-TEST_P(EveryWindow, EveryControlIsNamedAndLiesInsideItsFrameAndWindow)
-{
-    EXPECT_FALSE(window->objectName().isEmpty());
-    for (const QWidget* control : controls) {
-        SCOPED_TRACE(Name(control) + " (" + control->metaObject()->className() + ")");
-        EXPECT_FALSE(control->objectName().isEmpty());
-        // Some windows open short and grow to uncover their answers: the bottom
-        // edge may cover a control, wholly or in part, but nothing stands out to
-        // the left, the top or the right, nor out of the frame that holds it.
-        const QRect inWindow = InWindow(control);
-        EXPECT_TRUE(inWindow.left() >= 0 && inWindow.top() >= 0 && inWindow.right() < window->width())
-            << "sticks out of the window";
-        if (control->parentWidget() != window) {
-            EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry()))
-                << "sticks out of " << Name(control->parentWidget());
-        }
-    }
 }
 
 void ExpectNoOverlapsAmongTheShown(const std::vector<QWidget*>& controls)
@@ -144,9 +79,37 @@ void ExpectNoOverlapsAmongTheShown(const std::vector<QWidget*>& controls)
     }
 }
 
-TEST_P(EveryWindow, NoTwoControlsShownTogetherOverlapUnlessOneHoldsTheOther)
+// No two controls shown together overlap unless one holds the other.
+TEST_P(EveryWindow, EveryControlIsNamedLiesInsideItsFrameAndWindowAndOverlapsNoOther)
 {
+    EXPECT_FALSE(window->objectName().isEmpty());
+    for (const QWidget* control : controls) {
+        SCOPED_TRACE(Name(control) + " (" + control->metaObject()->className() + ")");
+        EXPECT_FALSE(control->objectName().isEmpty());
+        // Some windows open short and grow to uncover their answers: the bottom
+        // edge may cover a control, wholly or in part, but nothing stands out to
+        // the left, the top or the right, nor out of the frame that holds it.
+        const QRect inWindow = InWindow(control);
+        EXPECT_TRUE(inWindow.left() >= 0 && inWindow.top() >= 0 && inWindow.right() < window->width())
+            << "sticks out of the window";
+        if (control->parentWidget() != window) {
+            EXPECT_TRUE(control->parentWidget()->rect().contains(control->geometry()))
+                << "sticks out of " << Name(control->parentWidget());
+        }
+    }
     ExpectNoOverlapsAmongTheShown(controls);
+}
+
+std::string TooSmall(QSize need, QSize room)
+{
+    if (need.width() <= room.width() && need.height() <= room.height())
+        return {};
+    return QStringLiteral("needs %1x%2, has %3x%4")
+        .arg(need.width())
+        .arg(need.height())
+        .arg(room.width())
+        .arg(room.height())
+        .toStdString();
 }
 
 // A one-line field draws its text in the room inside its frame and clips it
@@ -169,59 +132,37 @@ std::string LineClipping(QLineEdit* line)
     constexpr int kSideMargin = 2;
     const QFontMetrics metrics(line->font());
     const int caret = line->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, line);
-    const int width = metrics.horizontalAdvance(line->text()) + caret;
-    if (metrics.height() > room.height() || width > room.width() - 2 * kSideMargin)
-        return QStringLiteral("'%1' needs %2x%3, has %4x%5")
-            .arg(line->text())
-            .arg(width)
-            .arg(metrics.height())
-            .arg(room.width() - 2 * kSideMargin)
-            .arg(room.height())
-            .toStdString();
-    return {};
+    const std::string clipped = TooSmall({metrics.horizontalAdvance(line->text()) + caret, metrics.height()},
+                                         {room.width() - 2 * kSideMargin, room.height()});
+    return clipped.empty() ? clipped : QStringLiteral("'%1' ").arg(line->text()).toStdString() + clipped;
 }
 
 // Whether `control`'s caption or text fits in the room its style gives it.
 std::string CaptionClipping(QWidget* control)
 {
     const QFontMetrics metrics(control->font());
-    const auto tooSmall = [](QSize need, QSize room) {
-        return need.width() > room.width() || need.height() > room.height() ? QStringLiteral("needs %1x%2, has %3x%4")
-                                                                                  .arg(need.width())
-                                                                                  .arg(need.height())
-                                                                                  .arg(room.width())
-                                                                                  .arg(room.height())
-                                                                                  .toStdString()
-                                                                            : std::string();
-    };
     if (auto* label = qobject_cast<QLabel*>(control)) {
         if (label->text().isEmpty())
             return {};
-        if (label->wordWrap())
-            return tooSmall({label->minimumSizeHint().width(), label->heightForWidth(label->width())}, label->size());
-        return tooSmall(label->minimumSizeHint(), label->size());
+        const QSize need = label->minimumSizeHint();
+        return TooSmall({need.width(), label->wordWrap() ? label->heightForWidth(label->width()) : need.height()},
+                        label->size());
     }
-    if (auto* button = qobject_cast<QPushButton*>(control)) {
+    auto* button = qobject_cast<QAbstractButton*>(control);
+    if (qobject_cast<QPushButton*>(control) || qobject_cast<QRadioButton*>(control) ||
+        qobject_cast<QCheckBox*>(control)) {
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
-        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        if (qobject_cast<ui::WrappedButton*>(button) != nullptr) {
-            const QRect wrapped =
-                metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, button->text());
-            return tooSmall(wrapped.size(), room.size());
-        }
-        return tooSmall(metrics.size(Qt::TextShowMnemonic, button->text()), room.size());
-    }
-    if (qobject_cast<QRadioButton*>(control) != nullptr || qobject_cast<QCheckBox*>(control) != nullptr) {
-        auto* button = static_cast<QAbstractButton*>(control);
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.text = button->text();
-        const auto element = qobject_cast<QRadioButton*>(control) != nullptr ? QStyle::SE_RadioButtonContents
-                                                                             : QStyle::SE_CheckBoxContents;
+        const auto element = qobject_cast<QRadioButton*>(control) ? QStyle::SE_RadioButtonContents
+                             : qobject_cast<QCheckBox*>(control)  ? QStyle::SE_CheckBoxContents
+                                                                  : QStyle::SE_PushButtonContents;
         const QRect room = button->style()->subElementRect(element, &option, button);
-        return tooSmall(metrics.size(Qt::TextShowMnemonic, button->text()), room.size());
+        if (qobject_cast<ui::WrappedButton*>(button) != nullptr) {
+            const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+            return TooSmall(metrics.boundingRect(room, flags, button->text()).size(), room.size());
+        }
+        return TooSmall(metrics.size(Qt::TextShowMnemonic, button->text()), room.size());
     }
     if (auto* frame = qobject_cast<QGroupBox*>(control)) {
         QStyleOptionGroupBox option;
@@ -244,7 +185,7 @@ std::string CaptionClipping(QWidget* control)
         return scrolls && !area->toPlainText().isEmpty() ? "the text needs scrolling" : std::string();
     }
     if (IsField(control) && qobject_cast<QTextEdit*>(control) == nullptr)
-        return tooSmall({0, control->minimumSizeHint().height()}, control->size());
+        return TooSmall({0, control->minimumSizeHint().height()}, control->size());
     return {};
 }
 
@@ -303,14 +244,11 @@ TEST(GalleryScripts, EveryCalculatorHasOneAndNoOtherWindowDoes)
     QString error;
     const std::optional<tools::WindowScripts> scripts = GalleryScripts(error);
     ASSERT_TRUE(scripts.has_value()) << error.toStdString();
-    std::set<QString> calculators;
-    for (const CalculatorEntry& entry : Calculators()) {
-        if (entry.make != nullptr)
-            calculators.insert(entry.formName);
-    }
-    std::set<QString> scripted;
+    const std::vector<std::string> known = CalculatorForms();
+    const std::set<std::string> calculators(known.begin(), known.end());
+    std::set<std::string> scripted;
     for (const auto& [form, steps] : *scripts)
-        scripted.insert(form);
+        scripted.insert(form.toStdString());
     EXPECT_EQ(scripted, calculators);
 }
 
@@ -343,7 +281,7 @@ TEST_P(EveryWindow, WithItsGalleryAnswersEverythingShownFitsInTheWindow)
 
 // Moving the focus runs the windows' focus handlers, and some of those rightly
 // report a field left empty in a message box: here any box is simply answered.
-class EveryWindowByKeyboard : public ::testing::TestWithParam<std::string> {
+class EveryWindowByKeyboard : public WindowOfTheApplication {
 protected:
     void SetUp() override
     {
@@ -355,17 +293,9 @@ protected:
                 modal->close();
         });
         boxes.start(5);
-        window = app.windows().show(QString::fromStdString(GetParam()));
-        ASSERT_NE(window, nullptr);
-        QApplication::setActiveWindow(window);
-        QApplication::processEvents();
-        Collect(window, controls);
+        WindowOfTheApplication::SetUp();
     }
-
-    Application app{[] {}};
     QTimer boxes;
-    QWidget* window = nullptr;
-    std::vector<QWidget*> controls;
 };
 
 // Tab stops at one option button of a group (the group's own keys move within
@@ -435,22 +365,6 @@ TEST_P(EveryWindowByKeyboard, AltWithAnAccessKeyPressesItsButtonOrFocusesItsFiel
 const auto kFormName = [](const ::testing::TestParamInfo<std::string>& info) { return info.param; };
 INSTANTIATE_TEST_SUITE_P(Known, EveryWindow, ::testing::ValuesIn(KnownForms()), kFormName);
 INSTANTIATE_TEST_SUITE_P(Known, EveryWindowByKeyboard, ::testing::ValuesIn(KnownForms()), kFormName);
-
-TEST(AccessKeys, AltSInTheAboutWindowRunsSystemInfo)
-{
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", "/nonexistent");
-    Application app{[] {}};
-    testing::DialogScript dialogs;
-    QWidget* about = app.windows().show(QStringLiteral("frmAbout"));
-    QApplication::setActiveWindow(about);
-    dialogs.message("System Information Is Unavailable At This Time");
-    QTest::keyClick(about, Qt::Key_S, Qt::AltModifier);
-    QTest::qWait(300);
-    qputenv("PATH", path);
-    dialogs.checkDone();
-    EXPECT_EQ(dialogs.seen().size(), 1);
-}
 
 } // namespace
 } // namespace zentaro::shell

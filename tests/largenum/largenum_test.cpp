@@ -1,20 +1,42 @@
 #include "largenum/addsub.h"
+#include "largenum/reciprocal.h"
 
-#include "conventions/runtime_error.h"
-
-#include <gtest/gtest.h>
+#include "conventions/case_file.h"
 
 #include <random>
-#include <string>
-#include <vector>
 
 namespace zentaro::largenum {
 namespace {
+
+using cases::Args;
 
 const ShowMessage kNoMessage = [](std::string_view text, int, std::string_view) {
     ADD_FAILURE() << "unexpected message " << text;
     return MessageAnswer::Ok;
 };
+
+TEST(LargeNumbers, CaseTable)
+{
+    cases::Run("largenum/largenum.txt",
+               {
+                   {"add", cases::WithMessages([](const Args& a, const ShowMessage& message) {
+                        return bigadd(a[0], a[1], message).value_or("(nothing)");
+                    })},
+                   {"sub", cases::WithMessages([](const Args& a, const ShowMessage& message) {
+                        return bigsub(a[0], a[1], message).value_or("(nothing)");
+                    })},
+                   {"recip", cases::WithMessages([](const Args& a, const ShowMessage& message) {
+                        return recipdigits(a[0], a[1], message);
+                    })},
+               });
+}
+
+TEST(AddSub, WorksUpToTheMostDigits)
+{
+    const std::string nines(kMostDigits, '9');
+    EXPECT_EQ(bigadd("0" + nines, "1", kNoMessage), "1" + std::string(kMostDigits, '0'));
+    EXPECT_THROW(bigsub("1", "1" + nines, kNoMessage), RuntimeError);
+}
 
 // The independent check: a + sign * b worked in base-10^9 limbs, least significant first.
 std::string Reference(const std::string& a, const std::string& b, int sign)
@@ -44,41 +66,6 @@ std::string Reference(const std::string& a, const std::string& b, int sign)
     return text;
 }
 
-TEST(AddSub, WorkedExamplesAndCleanedInputs)
-{
-    const struct {
-        const char *a, *b, *sum, *difference;
-    } cases[] = {{"999", "1", "1000", "998"},
-                 {"0", "0", "0", "0"},
-                 {"5", "12", "17", "-7"},
-                 {"7", "7", "14", "0"},
-                 {"0099", "1", "100", "98"},
-                 {"", "0042", "42", "-42"},
-                 {"20", "0015", "35", "5"},
-                 {" 12 ", "\t3", "15", "9"},
-                 {"10000000000000000001", "10000000000000000002", "20000000000000000003", "-1"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(bigadd(c.a, c.b, kNoMessage), c.sum) << c.a << " + " << c.b;
-        EXPECT_EQ(bigsub(c.a, c.b, kNoMessage), c.difference) << c.a << " - " << c.b;
-    }
-    const std::string nines(kMostDigits, '9');
-    EXPECT_EQ(bigadd("0" + nines, "1", kNoMessage), "1" + std::string(kMostDigits, '0'));
-    EXPECT_THROW(bigsub("1", "1" + nines, kNoMessage), RuntimeError);
-}
-
-TEST(AddSub, RefusesAnythingButDigits)
-{
-    for (const char* bad : {"-5", "1.5", "+5", "1 2", "abc", "1e3", "-0", "\xD9\xA3", "."}) {
-        std::vector<std::string> seen;
-        const ShowMessage message = [&](std::string_view text, int, std::string_view) {
-            seen.emplace_back(text);
-            return MessageAnswer::Ok;
-        };
-        EXPECT_FALSE(bigadd(bad, "1", message) || bigsub("1", bad, message)) << bad;
-        EXPECT_EQ(seen, std::vector<std::string>(2, "Please Enter only positive integers!")) << bad;
-    }
-}
-
 TEST(AddSub, AgreesWithLimbArithmeticOnRandomNumbers)
 {
     std::mt19937 random(65536);
@@ -99,6 +86,39 @@ TEST(AddSub, AgreesWithLimbArithmeticOnRandomNumbers)
         EXPECT_EQ(bigadd("00" + a, b, kNoMessage), Reference(a, b, 1));
         EXPECT_EQ(bigsub("00" + a, b, kNoMessage), Reference(a, b, -1));
         EXPECT_EQ(bigsub(b, a, kNoMessage), Reference(b, a, -1));
+    }
+}
+
+TEST(Reciprocal, CutsTheDigitCountAt2000AfterOneMessage)
+{
+    const std::string full = recipdigits("7", "2000", kNoMessage);
+    EXPECT_EQ(full.size(), 2 + 1999u);
+    cases::Messages above;
+    EXPECT_EQ(recipdigits("7", "2001", above.callback()), full);
+    EXPECT_EQ(above.seen, std::vector<std::string>{"Only 2000 digits will be returned!"});
+}
+
+// Long division written out with plain decimal strings.
+std::string Expansion(unsigned long long x, int count)
+{
+    std::string digits;
+    unsigned long long remainder = 1;
+    while (remainder < x)
+        remainder *= 10;
+    for (int i = 0; i < count; ++i) {
+        digits += static_cast<char>('0' + remainder / x);
+        remainder = remainder % x * 10;
+    }
+    return digits;
+}
+
+TEST(Reciprocal, AgreesWithPlainLongDivisionUpTo15Digits)
+{
+    for (const unsigned long long x :
+         {2ull, 3ull, 97ull, 1234567ull, 999999999999989ull, 100000000000000ull + 7, 999999999999999ull, 65536ull}) {
+        SCOPED_TRACE(x);
+        const std::string text = recipdigits(std::to_string(x), "60", kNoMessage);
+        EXPECT_EQ(text, "0." + std::string(std::to_string(x).size() - 1, '0') + Expansion(x, 59));
     }
 }
 

@@ -1,0 +1,130 @@
+#include "numbers/base_conversion.h"
+#include "numbers/gcd_lcm.h"
+#include "numbers/primes.h"
+#include "numbers/random_list.h"
+#include "numbers/roman.h"
+
+#include "conventions/case_file.h"
+#include "conventions/numbers.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <optional>
+#include <random>
+#include <sstream>
+
+namespace zentaro::numbers {
+namespace {
+
+using cases::Args;
+using cases::Text;
+
+TEST(Numbers, CaseTable)
+{
+    const auto primeList = [](const Args& a, const ShowMessage& message) {
+        const primes::PrimeList list = primes::primelist(a[0], a[1], message);
+        EXPECT_FALSE(list.cancelled);
+        return list.text + (list.overflow ? " (overflow)" : "");
+    };
+    cases::Run("numbers/numbers.txt",
+               {
+                   {"convert", cases::WithMessages([](const Args& a, const ShowMessage& message) {
+                        return convertbases(a[0], a[1], a[2], message).value_or("(nothing)");
+                    })},
+                   {"roman", [](const Args& a) { return romanfor(a[0]).value_or("(nothing)"); }},
+                   {"randomcount", cases::WithMessages([](const Args& a, const ShowMessage& message) {
+                        return Text(randomcount(a[0], message));
+                    })},
+                   {"randomlist", [](const Args& a) { return randomlist(static_cast<std::int16_t>(std::stoi(a[0]))); }},
+                   {"gcd", [](const Args& a) { return Text(gcdlcm::gcd(a.number(0), a.number(1))); }},
+                   {"lcm",
+                    [](const Args& a) {
+                        return FormatPlain(
+                            gcdlcm::lcm(a.number(0), a.number(1), gcdlcm::gcd(a.number(0), a.number(1))));
+                    }},
+                   {"factorlist", [](const Args& a) { return gcdlcm::factorlist(a.number(0)); }},
+                   {"primefactors", [](const Args& a) { return gcdlcm::primefactors(a.number(0)); }},
+                   {"dmax",
+                    [](const Args& a) {
+                        const Tagged exponent = gcdlcm::dmax(a.number(0), a.number(1));
+                        return exponent.empty() ? "empty" : exponent.ToText();
+                    }},
+                   {"primelist", cases::WithMessages(primeList)},
+               });
+}
+
+// Long texts: leading zeros weigh nothing however many there are, and a
+// character that is no digit is refused before any weighing could overflow.
+// Only a value beyond 32 bits is an Overflow.
+TEST(BaseConversion, LongTextsAreRefusedOrConvertedNotOverflowed)
+{
+    const std::string error = "Error! Please check your inputs!";
+    const std::string zeros(400, '0');
+    const std::string zees(300, 'Z');
+    const struct {
+        std::string num;
+        const char* from;
+        std::optional<std::string> answer;
+    } cases[] = {{zeros + "1", "36", "1"},        {zeros + "FF", "16", "11111111"}, {zeros, "2", ""},
+                 {zees + "^", "36", error},        {"^" + zees, "36", error},         {zees + "z", "36", error},
+                 {zeros + "1" + zeros, "36", {}}, {zees, "36", {}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.num.substr(0, 12) + "... (" + std::to_string(c.num.size()) + ") from " + c.from);
+        const auto convert = [&] { return convertbases(c.num, c.from, "2", {}); };
+        if (!c.answer) {
+            EXPECT_THROW(convert(), RuntimeError);
+        } else {
+            std::optional<std::string> answer;
+            EXPECT_NO_THROW(answer = convert());
+            EXPECT_EQ(answer.value_or("(nothing)"), *c.answer);
+        }
+    }
+}
+
+TEST(BaseConversion, RandomValuesRoundTripInEveryBase)
+{
+    std::mt19937 random(20240607);
+    std::uniform_int_distribution<std::uint32_t> values(0, 2147483647u);
+    for (std::int16_t base = 2; base <= 36; ++base) {
+        std::vector<std::uint32_t> samples = {1, static_cast<std::uint32_t>(base - 1), 2147483647u};
+        for (int i = 0; i < 200; ++i)
+            samples.push_back(values(random));
+        for (const std::uint32_t x : samples) {
+            SCOPED_TRACE(std::to_string(x) + " base " + std::to_string(base));
+            char buffer[40];
+            std::string expected(buffer, std::to_chars(buffer, buffer + sizeof buffer, x, base).ptr);
+            for (char& c : expected)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            const std::string digits = convfromden(x, base);
+            EXPECT_EQ(digits, expected);
+            EXPECT_EQ(convtoden(digits, base), x);
+        }
+    }
+}
+
+TEST(Roman, EveryNumberAgreesWithGreedyWriting)
+{
+    const std::pair<int, const char*> steps[] = {{1000, "M"}, {900, "CM"}, {500, "D"}, {400, "CD"}, {100, "C"},
+                                                 {90, "XC"},  {50, "L"},   {40, "XL"}, {10, "X"},   {9, "IX"},
+                                                 {5, "V"},    {4, "IV"},   {1, "I"}};
+    for (int n = 0; n <= 3999; ++n) {
+        std::string expected;
+        for (int rest = n; const auto& [value, symbols] : steps)
+            for (; rest >= value; rest -= value)
+                expected += symbols;
+        EXPECT_EQ(romannumeral(static_cast<std::int16_t>(n)), expected) << n;
+    }
+}
+
+TEST(RandomList, TheLongestIsAPermutationOf0To4095)
+{
+    std::istringstream list(randomlist(kMostRandomNumbers));
+    std::vector<int> seen(4096, 0);
+    for (std::string item; std::getline(list, item, ',');)
+        ++seen.at(static_cast<std::size_t>(std::stoi(item)));
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), 4096);
+}
+
+} // namespace
+} // namespace zentaro::numbers
