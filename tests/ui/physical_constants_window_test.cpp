@@ -10,6 +10,15 @@ namespace {
 
 using PhysicalConstantsWindowTest = testing::WindowTest<PhysicalConstantsWindow>;
 
+TEST_F(PhysicalConstantsWindowTest, FramesStandAtTheirPlaces)
+{
+    const std::pair<const char*, QPoint> frames[] = {
+        {"Frame1", {120, 120}},  {"Frame2", {120, 1800}},  {"Frame3", {4920, 120}}, {"Frame5", {4920, 3000}},
+        {"Frame4", {120, 5520}}, {"Frame6", {4320, 5520}}, {"Frame7", {8400, 5520}}}; // twips
+    for (const auto& [name, twips] : frames)
+        EXPECT_EQ(testing::Find<QWidget>(window.get(), name)->pos(), twips / 15) << name;
+}
+
 // Each value stands in its frame beside its label (under it in the narrow
 // neutron frame) and copies as shown.
 TEST_F(PhysicalConstantsWindowTest, EveryValueStandsByItsLabelInItsFrameAndCopies)
