@@ -71,15 +71,11 @@ protected:
         EXPECT_TRUE(scripts.has_value()) << error.toStdString();
         if (!scripts)
             return error;
-        const ScriptResult result = RunScript(
-            [&] {
-                if (open)
-                    open();
-                else
-                    window.show();
-                return &window;
-            },
-            scripts->at("w"));
+        const auto show = [&] {
+            open ? open() : window.show();
+            return &window;
+        };
+        const ScriptResult result = RunScript(show, scripts->at("w"));
         EXPECT_EQ(result.window, &window);
         return result.error;
     }
