@@ -3,9 +3,11 @@
 #include "support/dialog_script.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -26,28 +28,49 @@ template <typename Control> Control* Find(QWidget* window, const char* name)
 // test on any message or input box it was not told about.
 template <typename Window> class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { reopen(); }
+    void TearDown() override
+    {
+        dialogs.checkDone();
+        window.reset();
+    }
+    // A fresh window in place of the one under test.
+    void reopen()
     {
         window = std::make_unique<Window>();
         window->show();
         window->activateWindow();
         QApplication::processEvents();
     }
-    void TearDown() override
-    {
-        dialogs.checkDone();
-        window.reset();
-    }
 
     QLineEdit* field(const char* name) { return Find<QLineEdit>(window.get(), name); }
     QPlainTextEdit* area(const char* name) { return Find<QPlainTextEdit>(window.get(), name); }
+    QRadioButton* option(const char* name) { return Find<QRadioButton>(window.get(), name); }
+    // What a field, multi-line field or label shows.
     QString text(const char* name)
     {
         if (auto* line = window->template findChild<QLineEdit*>(QString::fromLatin1(name)))
             return line->text();
+        if (auto* label = window->template findChild<QLabel*>(QString::fromLatin1(name)))
+            return label->text();
         return area(name)->toPlainText();
     }
+    // The texts of the space-separated `names`, joined by "|", to compare a whole answer at once.
+    QString texts(const char* names)
+    {
+        QStringList parts;
+        for (const QString& name : QString::fromLatin1(names).split(' ', Qt::SkipEmptyParts))
+            parts << text(name.toLatin1().constData());
+        return parts.join('|');
+    }
     void type(const char* name, const QString& value) { field(name)->setText(value); }
+    // Types `values` into the space-separated `names`, in order; missing values are "".
+    void fill(const char* names, const QStringList& values)
+    {
+        const QStringList list = QString::fromLatin1(names).split(' ', Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i < list.size(); ++i)
+            type(list[i].toLatin1().constData(), values.value(i));
+    }
     void click(const char* name) { Find<QPushButton>(window.get(), name)->click(); }
 
     std::unique_ptr<Window> window;

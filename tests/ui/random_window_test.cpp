@@ -7,14 +7,8 @@ namespace {
 
 using RandomWindowTest = testing::WindowTest<RandomWindow>;
 
-TEST_F(RandomWindowTest, GeneratesIntoAnEditableFieldAndCapsTheCount)
+TEST_F(RandomWindowTest, GeneratesTheCountAskedCapsItAndLeavesTheSeedOnAnOverflow)
 {
-    EXPECT_EQ(window->windowTitle(), "Random Numbers");
-    EXPECT_FALSE(area("randtext")->isReadOnly());
-    click("randgencmd");
-    EXPECT_EQ(text("randtext").split(", ").size(), 4096);
-    EXPECT_TRUE(text("randtext").startsWith("0, 853, 3718, 611, "));
-
     type("nrand", "3");
     click("randgencmd");
     EXPECT_EQ(text("randtext"), "0, 853, 3718, 611");

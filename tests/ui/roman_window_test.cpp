@@ -9,9 +9,6 @@ using RomanWindowTest = testing::WindowTest<RomanWindow>;
 
 TEST_F(RomanWindowTest, TheNumeralFollowsEveryKeystroke)
 {
-    EXPECT_EQ(window->windowTitle(), "Roman Numerals");
-    EXPECT_EQ(text("roman"), "MMMCMXCIX");
-    EXPECT_TRUE(field("roman")->isReadOnly());
     field("arabic")->clear();
     EXPECT_EQ(text("roman"), "");
     const struct {

@@ -19,14 +19,14 @@
 namespace zentaro::ui {
 namespace {
 
-enum class Kind { Field, Button, Label, Frame };
+enum class Kind { Field, Answer, Notes, Button, Label, Frame };
 
 struct Control {
     const char* name;
     const char* parent; // "" for the window itself
     Kind kind;
     QRect geometry;
-    const char* caption = "";
+    const char* caption = ""; // a field's tool tip
 };
 
 // A window made of `controls`, created in the order given.
@@ -37,22 +37,16 @@ std::unique_ptr<QWidget> MakeWindow(const std::vector<Control>& controls, const 
     window->resize(400, 300);
     for (const Control& c : controls) {
         QWidget* parent = *c.parent == '\0' ? window.get() : window->findChild<QWidget*>(c.parent);
-        QWidget* w = nullptr;
-        switch (c.kind) {
-        case Kind::Field:
-            w = new QLineEdit(parent);
-            w->setToolTip(QString::fromUtf8(c.caption));
-            break;
-        case Kind::Button:
-            w = new QPushButton(QString::fromUtf8(c.caption), parent);
-            break;
-        case Kind::Label:
-            w = new QLabel(QString::fromUtf8(c.caption), parent);
-            break;
-        case Kind::Frame:
-            w = new QGroupBox(QString::fromUtf8(c.caption), parent);
-            break;
-        }
+        const QString caption = QString::fromUtf8(c.caption);
+        QWidget* w = c.kind == Kind::Button  ? new QPushButton(caption, parent)
+                     : c.kind == Kind::Label ? new QLabel(caption, parent)
+                     : c.kind == Kind::Frame ? static_cast<QWidget*>(new QGroupBox(caption, parent))
+                     : c.kind == Kind::Notes ? static_cast<QWidget*>(new QPlainTextEdit(parent))
+                                             : new QLineEdit(parent);
+        if (c.kind == Kind::Field || c.kind == Kind::Answer)
+            w->setToolTip(caption);
+        if (c.kind == Kind::Answer)
+            static_cast<QLineEdit*>(w)->setReadOnly(true);
         w->setObjectName(QString::fromLatin1(c.name));
         w->setGeometry(c.geometry);
     }
@@ -131,7 +125,9 @@ TEST(ReadingOrder, BecomesTheTabOrderUnlessTheFormListsItsOwn)
     EXPECT_EQ(FocusChain(listed.get(), "c", 3), (std::vector<std::string>{"c", "a", "b"}));
 }
 
-TEST(DescribeControls, NamesFieldsByTheirLabelFrameOrToolTipAndButtonsByCaption)
+// Fields are named after their label (beside, above or by buddy), their frame or
+// their tool tip, buttons after their caption; read-only fields are results.
+TEST(DescribeControls, NamesAndDescribesFieldsAndLetsTabLeaveMultiLineFields)
 {
     auto window = MakeWindow({
         {"numberLabel", "", Kind::Label, {10, 12, 50, 17}, "Number:"},
@@ -141,48 +137,43 @@ TEST(DescribeControls, NamesFieldsByTheirLabelFrameOrToolTipAndButtonsByCaption)
         {"far", "", Kind::Field, {10, 100, 60, 25}},
         {"farLabel", "", Kind::Label, {300, 250, 60, 17}, "&Base"},
         {"resultFrame", "", Kind::Frame, {10, 140, 120, 50}, "Result"},
-        {"result", "resultFrame", Kind::Field, {8, 20, 100, 25}},
+        {"result", "resultFrame", Kind::Answer, {8, 20, 100, 25}},
         {"addFrame", "", Kind::Frame, {140, 140, 200, 50}, "A&dd"},
-        {"tipped", "addFrame", Kind::Field, {8, 20, 80, 25}, "First numerator"},
+        {"tipped", "addFrame", Kind::Answer, {8, 20, 80, 25}, "First numerator"},
         {"untipped", "addFrame", Kind::Field, {100, 20, 80, 25}},
         {"go", "", Kind::Button, {10, 200, 90, 25}, "&&Go && &Stop"},
         {"blank", "", Kind::Button, {110, 200, 30, 25}},
         {"named", "", Kind::Button, {150, 200, 60, 25}, "Named"},
+        {"notes", "", Kind::Notes, {10, 240, 100, 40}},
+        {"listing", "", Kind::Notes, {120, 240, 100, 40}},
     });
+    window->findChild<QPlainTextEdit*>("listing")->setReadOnly(true);
     window->findChild<QLabel*>("farLabel")->setBuddy(window->findChild<QWidget*>("far"));
     window->findChild<QWidget*>("blank")->setToolTip("Clear all fields");
     window->findChild<QWidget*>("named")->setAccessibleName("Chosen name");
+    window->findChild<QWidget*>("tipped")->setAccessibleDescription("The sum");
     DescribeControls(window.get());
 
-    const std::map<std::string, QString> expected = {
-        {"number", "Number:"},         {"digits", "Digits"},      {"far", "Base"},      {"result", "Result"},
-        {"tipped", "First numerator"}, {"untipped", "Add"},       {"go", "&Go & Stop"}, {"blank", "Clear all fields"},
-        {"named", "Chosen name"},      {"numberLabel", QString()}};
-    for (const auto& [name, accessibleName] : expected) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(window->findChild<QWidget*>(QString::fromStdString(name))->accessibleName(), accessibleName);
+    const struct {
+        const char *name, *accessibleName, *description;
+    } expected[] = {{"number", "Number:", ""},
+                    {"digits", "Digits", ""},
+                    {"far", "Base", ""},
+                    {"result", "Result", "Read-only result"},
+                    {"tipped", "First numerator", "The sum"},
+                    {"untipped", "Add", ""},
+                    {"go", "&Go & Stop", ""},
+                    {"blank", "Clear all fields", ""},
+                    {"named", "Chosen name", ""},
+                    {"listing", "", "Read-only result"},
+                    {"numberLabel", "", ""}};
+    for (const auto& e : expected) {
+        SCOPED_TRACE(e.name);
+        const auto* control = window->findChild<QWidget*>(e.name);
+        EXPECT_EQ(control->accessibleName(), e.accessibleName);
+        EXPECT_EQ(control->accessibleDescription(), e.description);
     }
-}
-
-TEST(DescribeControls, CallsReadOnlyFieldsResultsAndLetsTabLeaveMultiLineFields)
-{
-    QWidget window;
-    auto* input = new QLineEdit(&window);
-    auto* answer = new QLineEdit(&window);
-    answer->setReadOnly(true);
-    auto* area = new QPlainTextEdit(&window);
-    area->setReadOnly(true);
-    auto* described = new QLineEdit(&window);
-    described->setReadOnly(true);
-    described->setAccessibleDescription("The sum");
-    auto* notes = new QPlainTextEdit(&window);
-    DescribeControls(&window);
-
-    EXPECT_EQ(input->accessibleDescription(), "");
-    EXPECT_EQ(answer->accessibleDescription(), "Read-only result");
-    EXPECT_EQ(area->accessibleDescription(), "Read-only result");
-    EXPECT_EQ(described->accessibleDescription(), "The sum");
-    EXPECT_TRUE(notes->tabChangesFocus());
+    EXPECT_TRUE(window->findChild<QPlainTextEdit*>("notes")->tabChangesFocus());
 }
 
 QByteArray ShippedFontAliases()
