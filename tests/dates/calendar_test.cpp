@@ -20,7 +20,7 @@ TEST(Calendar, CaseTable)
 {
     cases::Run("dates/calendar.txt",
                {
-                   {"parts",
+                   {"split",
                     [](const Args& a) {
                         return Text(DatePart(a[0])) + " " + Text(MonthPart(a[0])) + " " + Text(YearPart(a[0])) +
                                (IsWronglyFormed(a[0]) ? " wrong" : " formed");
