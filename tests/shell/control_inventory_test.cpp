@@ -310,6 +310,10 @@ TEST(ControlInventoryFaults, EachDifferenceIsReported)
         {"\"Compute Reciprocal\"\t\"\"\t-", "\"Compute Reciprocal\"\t\"\"\tno", "a button has no read-only state"},
         {"\"Number\"\t\"\"\t-", "\"Number\"\t\"\"", "4 columns instead of 5"},
         {"\"Number\"\t", "Number\t", "a text is neither -, \"...\" nor ~\"...\""},
+        {"", "", "Frame1: tool tip \"x\", wanted \"\"",
+         [](QWidget* w) { w->findChild<QWidget*>("Frame1")->setToolTip("x"); }},
+        {"", "", "recians: caption \"7\", wanted \"\"",
+         [](QWidget* w) { w->findChild<QPlainTextEdit*>("recians")->setPlainText("7"); }},
         {"", "", "num: there are 2 of them",
          [](QWidget* w) { (new QLineEdit(w->findChild<QWidget*>("Frame1")))->setObjectName("num"); }},
         // A label with a buddy shows "&&" as one "&" underlined no more than a button does.
