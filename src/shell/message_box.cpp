@@ -1,11 +1,15 @@
 #include "shell/message_box.h"
 
+#include "ui/qt_text.h"
+
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
 
 namespace zentaro::shell {
 namespace {
+
+using ui::FromUtf8;
 
 QMessageBox::Icon IconOf(int style)
 {
@@ -28,18 +32,13 @@ QString TitleOr(const QString& title)
     return title.isEmpty() ? kApplicationTitle : title;
 }
 
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 MessageAnswer MessageBox(QWidget* parent, const QString& text, int style, const QString& title)
 {
     const bool yesNo = (style & 0x0F) == msgstyle::kYesNo;
-    QMessageBox box(IconOf(style), TitleOr(title), text,
-                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    QMessageBox box(IconOf(style), TitleOr(title), text, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    parent);
     box.setObjectName(QStringLiteral("zentaroMessageBox"));
     const int pressed = box.exec();
     if (!yesNo)
@@ -70,7 +69,7 @@ ShowMessage MessageCallback(QWidget* parent)
 AskInput InputCallback(QWidget* parent)
 {
     return [window = QPointer<QWidget>(parent)](std::string_view prompt, std::string_view title,
-                                               std::string_view defaultReply) {
+                                                std::string_view defaultReply) {
         return InputBox(window, FromUtf8(prompt), FromUtf8(title), FromUtf8(defaultReply)).toStdString();
     };
 }

@@ -1,5 +1,7 @@
 #include "ui/datecalc_window.h"
 
+#include "ui/qt_text.h"
+
 #include "dates/date_questions.h"
 #include "dates/date_text.h"
 #include "shell/handler.h"
@@ -19,11 +21,6 @@ using dates::Unit;
 std::string Text(const QLineEdit* field)
 {
     return field->text().toStdString();
-}
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 template <typename Window> void ConnectLostFocus(QLineEdit* field, Window* window, void (Window::*handler)())

@@ -1,5 +1,7 @@
 #include "ui/regression_window.h"
 
+#include "ui/qt_text.h"
+
 #include "shell/handler.h"
 #include "shell/message_box.h"
 #include "statistics/data_entry.h"
@@ -12,11 +14,6 @@ namespace {
 // Only the button shows until the first entry; then the list and the line too.
 constexpr int kSmallHeightTwips = 1005;
 constexpr int kFullHeightTwips = 4710;
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "ui/statistics_window.h"
 
+#include "ui/qt_text.h"
+
 #include "conventions/numbers.h"
 #include "shell/handler.h"
 #include "shell/message_box.h"
@@ -14,11 +16,6 @@ namespace {
 // Only the button shows until the first entry; then the list and the results too.
 constexpr int kSmallHeightTwips = 1005;
 constexpr int kFullHeightTwips = 4590;
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString Plain(double x)
 {

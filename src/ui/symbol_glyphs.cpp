@@ -1,5 +1,7 @@
 #include "ui/symbol_glyphs.h"
 
+#include "ui/qt_text.h"
+
 namespace zentaro::ui {
 
 QString SymbolGlyphs(const QString& text)
@@ -40,7 +42,7 @@ QString SymbolGlyphs(const QString& text)
 
 QString SymbolGlyphs(std::string_view utf8)
 {
-    return SymbolGlyphs(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    return SymbolGlyphs(FromUtf8(utf8));
 }
 
 } // namespace zentaro::ui
