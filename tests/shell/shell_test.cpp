@@ -2,9 +2,9 @@
 #include "shell/application.h"
 #include "shell/artwork.h"
 #include "shell/calculator_catalogue.h"
-#include "shell/handler.h"
-#include "shell/message_box.h"
 #include "support/dialog_script.h"
+#include "widgets/handler.h"
+#include "widgets/message_box.h"
 
 #include <QApplication>
 #include <QImage>

@@ -2,8 +2,8 @@
 
 #include "algebra/case_file.h"
 #include "support/window_test.h"
-#include "ui/symbol_glyphs.h"
-#include "ui/window_setup.h"
+#include "widgets/symbol_glyphs.h"
+#include "widgets/window_setup.h"
 
 namespace zentaro::ui {
 namespace {

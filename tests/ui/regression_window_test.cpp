@@ -2,7 +2,7 @@
 
 #include "statistics/data_entry.h"
 #include "support/window_test.h"
-#include "ui/window_setup.h"
+#include "widgets/window_setup.h"
 
 #include <QGroupBox>
 

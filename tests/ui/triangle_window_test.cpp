@@ -1,7 +1,7 @@
 #include "ui/triangle_window.h"
 
 #include "support/window_test.h"
-#include "ui/window_setup.h"
+#include "widgets/window_setup.h"
 
 #include <QGroupBox>
 #include <QScreen>

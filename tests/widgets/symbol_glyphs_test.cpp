@@ -1,4 +1,4 @@
-#include "ui/symbol_glyphs.h"
+#include "widgets/symbol_glyphs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/window_setup.h"
+#include "widgets/window_setup.h"
 
 #include <QApplication>
 #include <QFile>
