@@ -76,8 +76,12 @@ void TriangleWindow::solvecmd_Click()
                                           widgets::ToUtf8(sidectxt->text()), widgets::ToUtf8(Atxt->text()),
                                           widgets::ToUtf8(Btxt->text()),     widgets::ToUtf8(Ctxt->text())};
     const geometry::Solution solution = geometry::solvetriangle(selectedmode(), inputs, widgets::InputCallback(this));
-    if (solution.outcome == geometry::Outcome::BackedOut)
+    // Declining to choose leaves the typed data to work on; the solution of
+    // earlier data must not stay on screen beside it.
+    if (solution.outcome == geometry::Outcome::BackedOut) {
+        showinputonly();
         return;
+    }
     if (solution.outcome == geometry::Outcome::NoTriangle) {
         Frame3->hide();
         widgets::SetFormHeightTwips(this, kFailureHeight);
