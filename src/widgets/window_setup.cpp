@@ -1,5 +1,7 @@
 #include "widgets/window_setup.h"
 
+#include "widgets/focus_events.h"
+
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -192,6 +194,10 @@ void MakeCalculatorWindow(QWidget* window)
     // actions of the window: its background's context menu lists them.
     window->setContextMenuPolicy(Qt::ActionsContextMenu);
     DescribeControls(window);
+    for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
+        if (!field->isReadOnly() && !field->text().isEmpty())
+            SelectAllOnClick(field);
+    }
 }
 
 void SetFormHeightTwips(QWidget* window, int heightTwips)
