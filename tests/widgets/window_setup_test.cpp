@@ -1,5 +1,7 @@
 #include "widgets/window_setup.h"
 
+#include "shell/font_setup.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFontInfo>
@@ -16,7 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace zentaro::ui {
+namespace zentaro::widgets {
 namespace {
 
 enum class Kind { Field, Answer, Notes, Button, Label, Frame };
@@ -208,7 +210,7 @@ TEST(FontAliases, AreReadFromAFontConfigurationFile)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         std::map<std::string, std::string> aliases;
-        for (const FontAlias& alias : ParseFontAliases(c.configuration))
+        for (const shell::FontAlias& alias : shell::ParseFontAliases(c.configuration))
             aliases[alias.family.toStdString()] = alias.substitutes.join(',').toStdString();
         EXPECT_EQ(aliases, c.aliases);
     }
@@ -228,4 +230,4 @@ TEST(FontAliases, TheWindowsFontsAreDrawnWithTheFreeFaces)
 }
 
 } // namespace
-} // namespace zentaro::ui
+} // namespace zentaro::widgets
