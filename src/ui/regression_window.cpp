@@ -3,10 +3,13 @@
 #include "widgets/qt_text.h"
 
 #include "statistics/data_entry.h"
+#include "statistics/pasted_data.h"
 #include "statistics/regression.h"
 #include "widgets/handler.h"
 #include "widgets/message_box.h"
+#include "widgets/pasted_text.h"
 #include "widgets/window_setup.h"
+#include "widgets/window_text.h"
 
 namespace zentaro::ui {
 namespace {
@@ -21,7 +24,9 @@ RegressionWindow::RegressionWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     widgets::MakeCalculatorWindow(this);
+    widgets::MakeAnswersSelectable(this, {regnlbl});
     widgets::ConnectClick(enterxycmd, this, &RegressionWindow::enterxycmd_Click);
+    widgets::AcceptPastedText(this, [this](std::string_view text) { pastedata(text); });
     Form_Load();
 }
 
@@ -32,10 +37,25 @@ void RegressionWindow::Form_Load()
 
 void RegressionWindow::enterxycmd_Click()
 {
+    enter(widgets::InputCallback(this));
+}
+
+void RegressionWindow::pastedata(std::string_view text)
+{
+    std::vector<statistics::PastedReply> replies = statistics::pastedreplies(statistics::EntryKind::Pairs, text);
+    if (replies.empty()) {
+        widgets::MessageBox(this, widgets::FromUtf8(statistics::kNoNumbersPasted));
+        return;
+    }
+    enter(statistics::answerpasted(std::move(replies), widgets::InputCallback(this)));
+}
+
+void RegressionWindow::enter(const AskInput& ask)
+{
     xyvaluestxt->clear();
     regnlbl->clear();
     const statistics::DataEntry entry =
-        statistics::enterdata(statistics::EntryKind::Pairs, widgets::InputCallback(this),
+        statistics::enterdata(statistics::EntryKind::Pairs, ask,
                               [this](std::string_view list) { xyvaluestxt->setPlainText(widgets::FromUtf8(list)); });
     regnlbl->setText(widgets::FromUtf8(statistics::regressioncaption(entry)));
     // Every outcome is shown, the redundant-data one included: on a first entry

@@ -4,9 +4,11 @@
 
 #include "conventions/numbers.h"
 #include "statistics/data_entry.h"
+#include "statistics/pasted_data.h"
 #include "statistics/summary.h"
 #include "widgets/handler.h"
 #include "widgets/message_box.h"
+#include "widgets/pasted_text.h"
 #include "widgets/symbol_glyphs.h"
 #include "widgets/window_setup.h"
 
@@ -32,6 +34,7 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QWidget(parent)
     Label2_1->setText(widgets::SymbolGlyphs(Label2_1->text()));
     widgets::MakeCalculatorWindow(this);
     widgets::ConnectClick(enterxcmd, this, &StatisticsWindow::enterxcmd_Click);
+    widgets::AcceptPastedText(this, [this](std::string_view text) { pastedata(text); });
     Form_Load();
 }
 
@@ -42,9 +45,24 @@ void StatisticsWindow::Form_Load()
 
 void StatisticsWindow::enterxcmd_Click()
 {
+    enter(widgets::InputCallback(this));
+}
+
+void StatisticsWindow::pastedata(std::string_view text)
+{
+    std::vector<statistics::PastedReply> replies = statistics::pastedreplies(statistics::EntryKind::Values, text);
+    if (replies.empty()) {
+        widgets::MessageBox(this, widgets::FromUtf8(statistics::kNoNumbersPasted));
+        return;
+    }
+    enter(statistics::answerpasted(std::move(replies), widgets::InputCallback(this)));
+}
+
+void StatisticsWindow::enter(const AskInput& ask)
+{
     xvaluestxt->clear();
     const statistics::DataEntry entry =
-        statistics::enterdata(statistics::EntryKind::Values, widgets::InputCallback(this),
+        statistics::enterdata(statistics::EntryKind::Values, ask,
                               [this](std::string_view list) { xvaluestxt->setPlainText(widgets::FromUtf8(list)); });
     const statistics::Summary summary = statistics::summarize(entry.count(), entry.sx, entry.sxx);
     xmeantxt->setText(Plain(summary.mean));
