@@ -3,7 +3,6 @@
 #include "widgets/qt_text.h"
 
 #include "statistics/data_entry.h"
-#include "statistics/pasted_data.h"
 #include "statistics/regression.h"
 #include "widgets/handler.h"
 #include "widgets/message_box.h"
@@ -37,7 +36,7 @@ void RegressionWindow::Form_Load()
 
 void RegressionWindow::enterxycmd_Click()
 {
-    enter(widgets::InputCallback(this));
+    enter({});
 }
 
 void RegressionWindow::pastedata(std::string_view text)
@@ -47,16 +46,17 @@ void RegressionWindow::pastedata(std::string_view text)
         widgets::MessageBox(this, widgets::FromUtf8(statistics::kNoNumbersPasted));
         return;
     }
-    enter(statistics::answerpasted(std::move(replies), widgets::InputCallback(this)));
+    enter(std::move(replies));
 }
 
-void RegressionWindow::enter(const AskInput& ask)
+void RegressionWindow::enter(std::vector<statistics::PastedReply> pasted)
 {
     xyvaluestxt->clear();
     regnlbl->clear();
-    const statistics::DataEntry entry =
-        statistics::enterdata(statistics::EntryKind::Pairs, ask,
-                              [this](std::string_view list) { xyvaluestxt->setPlainText(widgets::FromUtf8(list)); });
+    widgets::EntryListField list(xyvaluestxt);
+    const statistics::DataEntry entry = statistics::enterdata(
+        statistics::EntryKind::Pairs,
+        statistics::answerpasted(std::move(pasted), list.beforeAsking(widgets::InputCallback(this))), list.show());
     regnlbl->setText(widgets::FromUtf8(statistics::regressioncaption(entry)));
     // Every outcome is shown, the redundant-data one included: on a first entry
     // the frame would otherwise still be hidden and the user would see nothing.

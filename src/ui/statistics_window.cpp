@@ -4,7 +4,6 @@
 
 #include "conventions/numbers.h"
 #include "statistics/data_entry.h"
-#include "statistics/pasted_data.h"
 #include "statistics/summary.h"
 #include "widgets/handler.h"
 #include "widgets/message_box.h"
@@ -45,7 +44,7 @@ void StatisticsWindow::Form_Load()
 
 void StatisticsWindow::enterxcmd_Click()
 {
-    enter(widgets::InputCallback(this));
+    enter({});
 }
 
 void StatisticsWindow::pastedata(std::string_view text)
@@ -55,15 +54,16 @@ void StatisticsWindow::pastedata(std::string_view text)
         widgets::MessageBox(this, widgets::FromUtf8(statistics::kNoNumbersPasted));
         return;
     }
-    enter(statistics::answerpasted(std::move(replies), widgets::InputCallback(this)));
+    enter(std::move(replies));
 }
 
-void StatisticsWindow::enter(const AskInput& ask)
+void StatisticsWindow::enter(std::vector<statistics::PastedReply> pasted)
 {
     xvaluestxt->clear();
-    const statistics::DataEntry entry =
-        statistics::enterdata(statistics::EntryKind::Values, ask,
-                              [this](std::string_view list) { xvaluestxt->setPlainText(widgets::FromUtf8(list)); });
+    widgets::EntryListField list(xvaluestxt);
+    const statistics::DataEntry entry = statistics::enterdata(
+        statistics::EntryKind::Values,
+        statistics::answerpasted(std::move(pasted), list.beforeAsking(widgets::InputCallback(this))), list.show());
     const statistics::Summary summary = statistics::summarize(entry.count(), entry.sx, entry.sxx);
     xmeantxt->setText(Plain(summary.mean));
     sumxtxt->setText(Plain(entry.sx));

@@ -4,9 +4,10 @@
 
 #include <QWidget>
 
-#include "conventions/dialogs.h"
+#include "statistics/pasted_data.h"
 
 #include <string_view>
+#include <vector>
 
 namespace zentaro::ui {
 
@@ -22,7 +23,8 @@ private:
     void enterxcmd_Click();
     // Values taken from a pasted text or a dropped file, as if typed into the boxes.
     void pastedata(std::string_view text);
-    void enter(const AskInput& ask);
+    // The entry, boxes answered by the pasted replies first and then by the user.
+    void enter(std::vector<statistics::PastedReply> pasted);
 };
 
 } // namespace zentaro::ui

@@ -1,6 +1,7 @@
 #include "widgets/pasted_text.h"
 
 #include "widgets/handler.h"
+#include "widgets/qt_text.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QUrl>
 #include <QWidget>
 
@@ -87,6 +89,29 @@ void AcceptPastedText(QWidget* window, std::function<void(std::string_view text)
     QObject::connect(action, &QAction::triggered, drops,
                      [window, paste] { Paste(window, paste, QGuiApplication::clipboard()->text().toUtf8()); });
     window->addAction(action);
+}
+
+std::function<void(std::string_view)> EntryListField::show()
+{
+    return [this](std::string_view text) {
+        text_ = text;
+        pending_ = true;
+    };
+}
+
+AskInput EntryListField::beforeAsking(AskInput ask)
+{
+    return [this, ask = std::move(ask)](std::string_view prompt, std::string_view title, std::string_view reply) {
+        write();
+        return ask(prompt, title, reply);
+    };
+}
+
+void EntryListField::write()
+{
+    if (pending_)
+        field_->setPlainText(FromUtf8(text_));
+    pending_ = false;
 }
 
 } // namespace zentaro::widgets
