@@ -1,5 +1,7 @@
 #include "widgets/keyboard.h"
 
+#include "widgets/focus_events.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -90,9 +92,15 @@ protected:
         // Holding the key down presses once, not once per repeat.
         if (key->isAutoRepeat())
             return true;
-        QAbstractButton* target = escape ? ok_.data() : Target(QApplication::focusWidget());
-        if (target != nullptr && target->isEnabled())
-            target->click();
+        QWidget* focus = QApplication::focusWidget();
+        QAbstractButton* target = escape ? ok_.data() : Target(focus);
+        if (target == nullptr || !target->isEnabled())
+            return true;
+        // A field that checks itself when it is left is left first, as a click
+        // on the button would leave it; other fields keep the focus for more typing.
+        if (focus != target && focus != nullptr && focus->findChild<FieldFocus*>() != nullptr)
+            target->setFocus(Qt::OtherFocusReason);
+        target->click();
         return true;
     }
 

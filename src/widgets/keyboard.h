@@ -7,7 +7,8 @@ namespace zentaro::widgets {
 
 // Enter and keypad Enter in `window`: on a focused button they press it, as
 // Space does; in an input field they press the button that computes from it
-// (ButtonForField). When `ok` is given, Enter anywhere else and Escape press it.
+// (ButtonForField), leaving it first when it checks itself on leaving, as a
+// click would. When `ok` is given, Enter anywhere else and Escape press it.
 void PressButtonsWithEnter(QWidget* window, QAbstractButton* ok = nullptr);
 
 // The button Enter in `field` presses, or nullptr: the button leading the
