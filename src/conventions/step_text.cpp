@@ -1,9 +1,9 @@
 #include "conventions/step_text.h"
 
 #include "conventions/format.h"
-#include "conventions/parse.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 
 namespace zentaro {
@@ -23,8 +23,19 @@ std::string Factor(double x)
 
 bool ShownExactly(double x)
 {
-    // FormatSpaced writes the same digits with a '.' that ParseNumber reads in every locale.
-    return ParseNumber(FormatSpaced(x)) == x;
+    if (!std::isfinite(x) || x == 0)
+        return true;
+    // 767 significant digits hold any double exactly; it is shown exactly when
+    // nothing but zeros follows the 15 that FormatPlain writes.
+    std::array<char, 800> text{};
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), x, std::chars_format::scientific, 766).ptr;
+    const std::string_view written(text.data(), static_cast<std::size_t>(end - text.data()));
+    const std::string_view mantissa = written.substr(0, written.find('e'));
+    const std::size_t last = mantissa.find_last_not_of('0');
+    const std::size_t first = mantissa.find_first_not_of("-0.");
+    const std::size_t point = mantissa.find('.');
+    const std::size_t digits = last - first + 1 - (point > first && point < last ? 1 : 0);
+    return digits <= 15;
 }
 
 std::string Equals(double x)

@@ -18,11 +18,13 @@ std::string Plain(double x);
 // or before ²: "(-3)".
 std::string Factor(double x);
 
-// True when FormatPlain writes x without rounding it.
+// True when the digits FormatPlain writes are exactly x: 0.5 and 2.25 are, the
+// double nearest √5 is not, though its 15 digits read back to it.
 bool ShownExactly(double x);
 
 // " = 3" when FormatPlain shows x exactly, " ≈ 2.23606797749979" when it had to
 // round: for the results of roots, quotients and angles, which seldom end.
+// A ≈ is never false; an = would be, for the √5 above.
 std::string Equals(double x);
 
 // Signed terms as a sum: "2 + 4 − 9", "-3 − 1"; a negative zero, the negation
