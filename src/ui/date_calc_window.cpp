@@ -61,6 +61,9 @@ bool DatecalcWindow::DatesReady(QLineEdit* result, std::string_view opening, std
     result->setText(widgets::FromUtf8(opening));
     for (QLineEdit* field : fields) {
         if (!dates::IsRealDate(widgets::ToUtf8(field->text()))) {
+            // The working says why there is no answer, rather than showing the last one's steps.
+            widgets::RecordWorking(this).step(
+                [&] { return '"' + widgets::ToUtf8(field->text()) + "\" is not a date: nothing to compute."; });
             widgets::MessageBox(this, widgets::FromUtf8(dates::kWrongDateMessage));
             field->setFocus(Qt::OtherFocusReason);
             field->selectAll();
