@@ -25,7 +25,7 @@ protected:
     {
         EXPECT_EQ(text("regnlbl"), caption);
         EXPECT_EQ(text("xyvaluestxt"), list);
-        EXPECT_EQ(window->height(), ClientSizeFromTwips(5895, shown ? 4710 : 1005).height());
+        EXPECT_EQ(window->height(), widgets::ClientSizeFromTwips(5895, shown ? 4710 : 1005).height());
         EXPECT_EQ(area("xyvaluestxt")->isVisible() && testing::Find<QGroupBox>(window.get(), "Frame1")->isVisible(),
                   shown);
     }

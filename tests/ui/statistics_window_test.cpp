@@ -23,7 +23,7 @@ protected:
     {
         EXPECT_EQ(text("xvaluestxt"), list);
         EXPECT_EQ(texts("xmeantxt sumxtxt sumxxtxt sdxtxt varxtxt"), results);
-        EXPECT_EQ(window->height(), ClientSizeFromTwips(5925, shown ? 4590 : 1005).height());
+        EXPECT_EQ(window->height(), widgets::ClientSizeFromTwips(5925, shown ? 4590 : 1005).height());
         EXPECT_EQ(area("xvaluestxt")->isVisible() && testing::Find<QGroupBox>(window.get(), "Frame1")->isVisible(),
                   shown);
     }

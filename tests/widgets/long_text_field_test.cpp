@@ -14,7 +14,7 @@
 
 #include <algorithm>
 
-namespace zentaro::ui {
+namespace zentaro::widgets {
 namespace {
 
 QString PrimeText(double high)
@@ -165,4 +165,4 @@ TEST_F(LongTextFieldTest, SelectsWithTheMouseAndCopiesEverything)
 }
 
 } // namespace
-} // namespace zentaro::ui
+} // namespace zentaro::widgets

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zentaro::ui {
+namespace zentaro::widgets {
 namespace {
 
 TEST(SymbolGlyphs, MapsTheSymbolFontLettersAndLeavesTheRest)
@@ -14,4 +14,4 @@ TEST(SymbolGlyphs, MapsTheSymbolFontLettersAndLeavesTheRest)
 }
 
 } // namespace
-} // namespace zentaro::ui
+} // namespace zentaro::widgets
