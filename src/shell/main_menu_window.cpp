@@ -5,6 +5,7 @@
 #include "widgets/handler.h"
 #include "widgets/window_setup.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QPushButton>
 
@@ -14,6 +15,8 @@ MainMenuWindow::MainMenuWindow(WindowRegistry& registry, QWidget* parent) : QWid
 {
     setupUi(this);
     widgets::MakeCalculatorWindow(this);
+    // It computes nothing, so it has no working to show.
+    delete widgets::ShowWorkingAction(this);
     // Each button shows its calculator; one whose window is not built yet stays disabled.
     for (const CalculatorEntry& entry : Calculators()) {
         auto* button = findChild<QPushButton*>(entry.button);

@@ -2,12 +2,14 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStringList>
@@ -34,6 +36,7 @@ constexpr int kLabelGapAbove = 24;
 constexpr int kTouching = 3;
 
 const QString kResultDescription = QStringLiteral("Read-only result");
+const QString kShowWorking = QStringLiteral("showworking");
 
 bool IsContainer(const QWidget* widget)
 {
@@ -176,6 +179,43 @@ void AppendInReadingOrder(QWidget* container, std::vector<QWidget*>& chain)
     }
 }
 
+// A read-only field's own menu (Copy, Select All) with the working added, where
+// a right click on an answer looks for it.
+void AddToContextMenu(QWidget* field, QAction* action)
+{
+    field->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(field, &QWidget::customContextMenuRequested, field, [field, action](const QPoint& at) {
+        QMenu* menu = nullptr;
+        if (auto* line = qobject_cast<QLineEdit*>(field))
+            menu = line->createStandardContextMenu();
+        else if (auto* area = qobject_cast<QPlainTextEdit*>(field))
+            menu = area->createStandardContextMenu(at);
+        else if (auto* rich = qobject_cast<QTextEdit*>(field))
+            menu = rich->createStandardContextMenu(at);
+        if (menu == nullptr)
+            return;
+        menu->addSeparator();
+        menu->addAction(action);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(field->mapToGlobal(at));
+    });
+}
+
+void OfferWorking(QWidget* window)
+{
+    auto* action = new QAction(QStringLiteral("Show working"), window);
+    action->setObjectName(kShowWorking);
+    action->setShortcut(Qt::Key_F2);
+    action->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(action);
+    std::vector<QWidget*> controls;
+    CollectControls(window, controls);
+    for (QWidget* control : controls) {
+        if (IsField(control) && IsReadOnly(control))
+            AddToContextMenu(control, action);
+    }
+}
+
 } // namespace
 
 QSize ClientSizeFromTwips(int widthTwips, int heightTwips)
@@ -191,7 +231,13 @@ void MakeCalculatorWindow(QWidget* window)
     // What a window offers beyond its buttons (copying, the working) goes in as
     // actions of the window: its background's context menu lists them.
     window->setContextMenuPolicy(Qt::ActionsContextMenu);
+    OfferWorking(window);
     DescribeControls(window);
+}
+
+QAction* ShowWorkingAction(const QWidget* window)
+{
+    return window->findChild<QAction*>(kShowWorking, Qt::FindDirectChildrenOnly);
 }
 
 void SetFormHeightTwips(QWidget* window, int heightTwips)

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class QAction;
 class QWidget;
 
 namespace zentaro::widgets {
@@ -25,6 +26,11 @@ QSize ClientSizeFromTwips(int widthTwips, int heightTwips);
 // Escape hides nothing and Enter fires no button. Its controls are then made
 // readable by assistive tools and reachable by Tab (DescribeControls).
 void MakeCalculatorWindow(QWidget* window);
+
+// The window's "Show working" action (F2, and an item of the context menus of
+// its background and of its answer fields), which MakeCalculatorWindow adds
+// and the shell connects; nullptr for a window without one.
+QAction* ShowWorkingAction(const QWidget* window);
 
 // Sets the client height for an outer height in twips and keeps the size fixed.
 void SetFormHeightTwips(QWidget* window, int heightTwips);
