@@ -89,7 +89,7 @@ void RecordPeriod(Working working, std::uint64_t divisor, std::string digits, st
 } // namespace
 
 std::string recipdigits(std::string_view numberText, std::string_view digitCountText, const ShowMessage& message,
-                        Working working)
+                        const ShowAnswer& written, Working working)
 {
     std::string text;
     double x = ParseNumber(numberText);
@@ -117,6 +117,7 @@ std::string recipdigits(std::string_view numberText, std::string_view digitCount
     if (x == 1)
         return answer(text + "1");
 
+    written(text);
     double n = ParseNumber(digitCountText);
     if (n == 0) {
         working.step("No digits were asked for");

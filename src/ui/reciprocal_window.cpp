@@ -22,8 +22,10 @@ ReciprocalWindow::ReciprocalWindow(QWidget* parent) : QWidget(parent)
 void ReciprocalWindow::cmdrecicalc_Click()
 {
     recians->clear();
-    const std::string text = largenum::recipdigits(widgets::ToUtf8(num->text()), widgets::ToUtf8(digits->text()),
-                                                   widgets::MessageCallback(this), widgets::RecordWorking(this));
+    const std::string text = largenum::recipdigits(
+        widgets::ToUtf8(num->text()), widgets::ToUtf8(digits->text()), widgets::MessageCallback(this),
+        [this](std::string_view answer) { recians->setPlainText(widgets::FromUtf8(answer)); },
+        widgets::RecordWorking(this));
     recians->setPlainText(widgets::FromUtf8(text));
 }
 

@@ -32,11 +32,19 @@ void RegressionWindow::Form_Load()
 
 void RegressionWindow::enterxycmd_Click()
 {
+    const QString earlierList = xyvaluestxt->toPlainText();
+    const QString earlierCaption = regnlbl->text();
     xyvaluestxt->clear();
     regnlbl->clear();
-    const statistics::DataEntry entry =
-        statistics::enterdata(statistics::EntryKind::Pairs, widgets::InputCallback(this),
-                              [this](std::string_view list) { xyvaluestxt->setPlainText(widgets::FromUtf8(list)); });
+    const statistics::DataEntry entry = statistics::enterdata(
+        statistics::EntryKind::Pairs, widgets::InputCallback(this), widgets::MessageCallback(this),
+        [this](std::string_view list) { xyvaluestxt->setPlainText(widgets::FromUtf8(list)); });
+    // Cancel before the first pair asked for nothing: the window stays as it was.
+    if (entry.abandoned()) {
+        xyvaluestxt->setPlainText(earlierList);
+        regnlbl->setText(earlierCaption);
+        return;
+    }
     regnlbl->setText(widgets::FromUtf8(statistics::regressioncaption(entry)));
     // Every outcome is shown, the redundant-data one included: on a first entry
     // the frame would otherwise still be hidden and the user would see nothing.

@@ -42,10 +42,16 @@ void StatisticsWindow::Form_Load()
 
 void StatisticsWindow::enterxcmd_Click()
 {
+    const QString earlierList = xvaluestxt->toPlainText();
     xvaluestxt->clear();
-    const statistics::DataEntry entry =
-        statistics::enterdata(statistics::EntryKind::Values, widgets::InputCallback(this),
-                              [this](std::string_view list) { xvaluestxt->setPlainText(widgets::FromUtf8(list)); });
+    const statistics::DataEntry entry = statistics::enterdata(
+        statistics::EntryKind::Values, widgets::InputCallback(this), widgets::MessageCallback(this),
+        [this](std::string_view list) { xvaluestxt->setPlainText(widgets::FromUtf8(list)); });
+    // Cancel before the first value asked for nothing: the window stays as it was.
+    if (entry.abandoned()) {
+        xvaluestxt->setPlainText(earlierList);
+        return;
+    }
     const statistics::Summary summary = statistics::summarize(entry.count(), entry.sx, entry.sxx);
     xmeantxt->setText(Plain(summary.mean));
     sumxtxt->setText(Plain(entry.sx));

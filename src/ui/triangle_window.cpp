@@ -75,7 +75,15 @@ void TriangleWindow::solvecmd_Click()
     const geometry::TriangleInputs inputs{widgets::ToUtf8(sideatxt->text()), widgets::ToUtf8(sidebtxt->text()),
                                           widgets::ToUtf8(sidectxt->text()), widgets::ToUtf8(Atxt->text()),
                                           widgets::ToUtf8(Btxt->text()),     widgets::ToUtf8(Ctxt->text())};
-    const geometry::Solution solution = geometry::solvetriangle(selectedmode(), inputs, widgets::InputCallback(this));
+    // While the person chooses between two triangles, and after declining to,
+    // the solution of earlier data must not stand beside the new data.
+    const AskInput choose = [this, ask = widgets::InputCallback(this)](std::string_view prompt, std::string_view title,
+                                                                       std::string_view reply) {
+        showinputonly();
+        return ask(prompt, title, reply);
+    };
+    const geometry::Solution solution = geometry::solvetriangle(selectedmode(), inputs, choose);
+    // Declining leaves the window as the question left it: the inputs alone.
     if (solution.outcome == geometry::Outcome::BackedOut)
         return;
     if (solution.outcome == geometry::Outcome::NoTriangle) {

@@ -1,5 +1,7 @@
 #include "widgets/window_setup.h"
 
+#include "widgets/focus_events.h"
+
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -233,6 +235,10 @@ void MakeCalculatorWindow(QWidget* window)
     window->setContextMenuPolicy(Qt::ActionsContextMenu);
     OfferWorking(window);
     DescribeControls(window);
+    for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
+        if (!field->isReadOnly() && !field->text().isEmpty())
+            SelectAllOnClick(field);
+    }
 }
 
 QAction* ShowWorkingAction(const QWidget* window)

@@ -24,7 +24,8 @@ QSize ClientSizeFromTwips(int widthTwips, int heightTwips);
 // A calculator window: top-level, no owner, a dialog-style title bar with a close
 // button, fixed at its current size. Being a plain widget and not a QDialog,
 // Escape hides nothing and Enter fires no button. Its controls are then made
-// readable by assistive tools and reachable by Tab (DescribeControls).
+// readable by assistive tools and reachable by Tab (DescribeControls). A field
+// that opens holding a default text selects it all when clicked into.
 void MakeCalculatorWindow(QWidget* window);
 
 // The window's "Show working" action (F2, and an item of the context menus of

@@ -15,6 +15,7 @@ const ShowMessage kNoMessage = [](std::string_view text, int, std::string_view) 
     ADD_FAILURE() << "unexpected message " << text;
     return MessageAnswer::Ok;
 };
+const ShowAnswer kUnseen = [](std::string_view) {};
 
 // The answer as the window shows it, after checking that the working ends by
 // stating it (or, when a message refused the input, with that message).
@@ -41,7 +42,7 @@ TEST(LargeNumbers, CaseTable)
     };
     // An empty reciprocal is a refused number, or a digit count of 0.
     const auto reciprocal = [](const Args& a, const ShowMessage& message, Working w) {
-        return std::optional(recipdigits(a[0], a[1], message, w));
+        return std::optional(recipdigits(a[0], a[1], message, kUnseen, w));
     };
     const std::string positive(kPositiveIntegersOnly), whole(kWholeNumbersOnly);
     cases::Run("largenum/largenum.txt",
@@ -118,10 +119,10 @@ TEST(AddSub, AgreesWithLimbArithmeticOnRandomNumbers)
 
 TEST(Reciprocal, CutsTheDigitCountAt2000AfterOneMessage)
 {
-    const std::string full = recipdigits("7", "2000", kNoMessage);
+    const std::string full = recipdigits("7", "2000", kNoMessage, kUnseen);
     EXPECT_EQ(full.size(), 2 + 1999u);
     cases::Messages above;
-    EXPECT_EQ(recipdigits("7", "2001", above.callback()), full);
+    EXPECT_EQ(recipdigits("7", "2001", above.callback(), kUnseen), full);
     EXPECT_EQ(above.seen, std::vector<std::string>{"Only 2000 digits will be returned!"});
 }
 
@@ -144,7 +145,7 @@ TEST(Reciprocal, AgreesWithPlainLongDivisionUpTo15Digits)
     for (const unsigned long long x :
          {2ull, 3ull, 97ull, 1234567ull, 999999999999989ull, 100000000000000ull + 7, 999999999999999ull, 65536ull}) {
         SCOPED_TRACE(x);
-        const std::string text = recipdigits(std::to_string(x), "60", kNoMessage);
+        const std::string text = recipdigits(std::to_string(x), "60", kNoMessage, kUnseen);
         EXPECT_EQ(text, "0." + std::string(std::to_string(x).size() - 1, '0') + Expansion(x, 59));
     }
 }

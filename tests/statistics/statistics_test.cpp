@@ -11,11 +11,12 @@ namespace {
 using cases::Args;
 
 // Runs the entry on the replies ("(cancel)" is Cancel; "00" once they run out),
-// checking the boxes asked, and keeps the last list shown.
+// checking the boxes asked, and keeps the last list shown and the messages.
 struct Script {
     std::vector<std::string> replies;
     std::string list = {};
     std::size_t asked = 0;
+    cases::Messages messages = {};
     DataEntry run(EntryKind kind)
     {
         const AskInput ask = [this](std::string_view, std::string_view title, std::string_view reply) {
@@ -23,16 +24,20 @@ struct Script {
             ++asked;
             return asked > replies.size() ? "00" : replies[asked - 1] == "(cancel)" ? "" : replies[asked - 1];
         };
-        return enterdata(kind, ask, [this](std::string_view shown) { list = shown; });
+        return enterdata(kind, ask, messages.callback(), [this](std::string_view shown) { list = shown; });
     }
 };
 
+// The last list shown in brackets, the messages, then how the entry ended:
+// "cancelled", "abandoned" (cancelled before any value) or the run-time error.
 std::string Entry(EntryKind kind, const Args& a)
 {
     Script script{a.items};
-    const std::string error = cases::Outcome([&] { script.run(kind); });
+    DataEntry entry;
+    const std::string error = cases::Outcome([&] { entry = script.run(kind); });
     EXPECT_EQ(script.asked, a.items.size()) << "boxes asked";
-    return "[" + script.list + "]" + (error.empty() ? "" : " " + error);
+    const std::string end = entry.abandoned() ? " abandoned" : entry.cancelled ? " cancelled" : "";
+    return "[" + script.list + "]" + script.messages.shown() + end + (error.empty() ? "" : " " + error);
 }
 
 TEST(Statistics, CaseTable)

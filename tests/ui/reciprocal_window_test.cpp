@@ -46,6 +46,12 @@ TEST_F(ReciprocalWindowTest, MessagesAndRunTimeErrorsLeaveTheRightText)
     dialogs.runtimeError(6, "Overflow");
     click("cmdrecicalc");
     EXPECT_EQ(text("recians"), "");
+
+    // The sign is written before the digit count is read, and stays.
+    fill("num digits", {"-3", "1e400"});
+    dialogs.runtimeError(6, "Overflow");
+    click("cmdrecicalc");
+    EXPECT_EQ(text("recians"), "- ");
 }
 
 } // namespace

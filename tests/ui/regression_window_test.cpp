@@ -40,7 +40,7 @@ TEST_F(RegressionWindowTest, ShowsEveryOutcomeOfAFirstEntryInTheEnlargedWindow)
         QString list, caption;
     } cases[] = {
         {{}, "", "Insufficient Data"},
-        {{std::nullopt, "1", "000", "2", "2", "5"}, heading + " 0, 1 ¤  0, 2 ¤  2, 5 ¤ ", "y = ( 1.75)x +( 1.5)"},
+        {{"abc", "1", "000", "2", "2", "5"}, heading + " 0, 1 ¤  0, 2 ¤  2, 5 ¤ ", "y = ( 1.75)x +( 1.5)"},
         // Shown on a first entry too, not set in a frame that is still hidden.
         {{"1", "2", "1", "3"}, heading + " 1, 2 ¤  1, 3 ¤ ", "Redundant & Insufficient Data"},
     };
@@ -53,18 +53,38 @@ TEST_F(RegressionWindowTest, ShowsEveryOutcomeOfAFirstEntryInTheEnlargedWindow)
     }
 }
 
-// Both fields are emptied first; a run-time error leaves the list so far and the window's size.
-TEST_F(RegressionWindowTest, CancelOnYStopsWithTypeMismatchAndKeepsTheListSoFar)
+// Cancel ends the entry as "00" does, keeping every complete pair; before the
+// first pair it leaves the window as it was. A y that is not a number is asked
+// again. A run-time error leaves the list so far and the window's size.
+TEST_F(RegressionWindowTest, CancelKeepsThePairsAndAYTypoIsAskedAgain)
 {
-    answer({"1", "2", "3", std::nullopt}, false);
-    dialogs.runtimeError(13, "Type mismatch");
+    const QString heading = QStringLiteral("The values of x & y that were entered are:  ");
+    answer({std::nullopt}, false);
     click("enterxycmd");
-    expect("", " 1, 2 ¤ ", false);
+    expect("Enter the values for x & y first!", "", false);
 
-    answer({"1", "1", "2", "3"});
+    answer({"1", "1", "2", "3", "4", std::nullopt}, false);
     click("enterxycmd");
-    answer({"5", "abc"}, false);
-    dialogs.runtimeError(13, "Type mismatch");
+    expect("y = ( 2)x +(-1)", heading + " 1, 1 ¤  2, 3 ¤ ", true);
+
+    answer({"5", std::nullopt}, false);
+    click("enterxycmd");
+    expect("y = ( 2)x +(-1)", heading + " 1, 1 ¤  2, 3 ¤ ", true);
+
+    dialogs.input(QString::fromStdString(statistics::xprompt(1)), "1", "Data Required")
+        .input(QString::fromStdString(statistics::yprompt(1)), "2", "Data Required")
+        .input(QString::fromStdString(statistics::xprompt(2)), "3", "Data Required")
+        .input(QString::fromStdString(statistics::yprompt(2)), "4,5", "Data Required")
+        .message("Please enter a number!")
+        .input(QString::fromStdString(statistics::yprompt(2)), " ", "Data Required")
+        .message("Please enter a number!")
+        .input(QString::fromStdString(statistics::yprompt(2)), "4", "Data Required")
+        .input(QString::fromStdString(statistics::xprompt(3)), std::nullopt, "Data Required");
+    click("enterxycmd");
+    expect("y = ( 1)x +( 1)", heading + " 1, 2 ¤  3, 4 ¤ ", true);
+
+    answer({"1", "1e400"}, false);
+    dialogs.runtimeError(6, "Overflow");
     click("enterxycmd");
     expect("", "", true);
 }

@@ -51,11 +51,22 @@ TEST_F(StatisticsWindowTest, ListsTheValuesAndWritesThePopulationFigures)
     click("enterxcmd");
     expect(" .7 ¤  .7 ¤  .7 ¤  .7 ¤  .7 ¤ ", "0.7|3.5|2.45|0|0", true);
 
+    // Cancel ends the entry as "00" does, with the values so far; before the
+    // first value it changes nothing.
+    dialogs.input(QString::fromStdString(statistics::xprompt(1)), "1", "Data Required")
+        .input(QString::fromStdString(statistics::xprompt(2)), "2", "Data Required")
+        .input(QString::fromStdString(statistics::xprompt(3)), std::nullopt, "Data Required");
+    click("enterxcmd");
+    expect(" 1 ¤  2 ¤ ", "1.5|3|5|0.5|0.25", true);
+    dialogs.input(QString::fromStdString(statistics::xprompt(1)), std::nullopt, "Data Required");
+    click("enterxcmd");
+    expect(" 1 ¤  2 ¤ ", "1.5|3|5|0.5|0.25", true);
+
     // A failure later clears only the list; the window stays large.
     answer({});
     dialogs.runtimeError(6, "Overflow");
     click("enterxcmd");
-    expect("", "0.7|3.5|2.45|0|0", true);
+    expect("", "1.5|3|5|0.5|0.25", true);
 }
 
 } // namespace
