@@ -187,6 +187,26 @@ private:
     std::string marks_;
 };
 
+// What the column loop tells when nobody records: nothing, and the loop is
+// compiled as tight as if it told nothing at all.
+struct NoColumns {
+    void column(std::size_t, int, int, int, int, int) const {}
+    void lastCarry(int) const {}
+};
+
+// Runs the column loop `digits` once, with the working's columns when it records.
+template <typename Digits> std::string InColumns(Working working, const Operands& operands, bool adding, Digits digits)
+{
+    if (!working.recording()) {
+        NoColumns none;
+        return digits(none);
+    }
+    ColumnWorking columns(working, operands, adding);
+    std::string result = digits(columns);
+    columns.finish(result);
+    return result;
+}
+
 } // namespace
 
 std::optional<std::string> bigadd(std::string_view a, std::string_view b, const ShowMessage& message, Working working)
@@ -194,26 +214,25 @@ std::optional<std::string> bigadd(std::string_view a, std::string_view b, const 
     const auto operands = Prepare(a, b, message, working);
     if (!operands)
         return std::nullopt;
-    ColumnWorking columns(working, *operands, true);
-    const std::size_t length = operands->larger.size();
-    std::string reversed;
-    reversed.reserve(length + 1);
-    int carry = 0;
-    for (std::size_t i = 0; i < length; ++i) {
-        const int top = DigitAt(operands->larger, i);
-        const int bottom = DigitAt(operands->smaller, i);
-        const int in = carry;
-        int d = top + bottom + carry;
-        carry = d >= 10 ? 1 : 0;
-        d -= 10 * carry;
-        reversed.push_back(static_cast<char>('0' + d));
-        columns.column(i, top, bottom, in, d, carry);
-    }
-    reversed.push_back(static_cast<char>('0' + carry));
-    columns.lastCarry(carry);
-    std::string sum = Finish(std::move(reversed), false);
-    columns.finish(sum);
-    return sum;
+    return InColumns(working, *operands, true, [&](auto& columns) {
+        const std::size_t length = operands->larger.size();
+        std::string reversed;
+        reversed.reserve(length + 1);
+        int carry = 0;
+        for (std::size_t i = 0; i < length; ++i) {
+            const int top = DigitAt(operands->larger, i);
+            const int bottom = DigitAt(operands->smaller, i);
+            const int in = carry;
+            int d = top + bottom + carry;
+            carry = d >= 10 ? 1 : 0;
+            d -= 10 * carry;
+            reversed.push_back(static_cast<char>('0' + d));
+            columns.column(i, top, bottom, in, d, carry);
+        }
+        reversed.push_back(static_cast<char>('0' + carry));
+        columns.lastCarry(carry);
+        return Finish(std::move(reversed), false);
+    });
 }
 
 std::optional<std::string> bigsub(std::string_view a, std::string_view b, const ShowMessage& message, Working working)
@@ -221,24 +240,23 @@ std::optional<std::string> bigsub(std::string_view a, std::string_view b, const 
     const auto operands = Prepare(a, b, message, working);
     if (!operands)
         return std::nullopt;
-    ColumnWorking columns(working, *operands, false);
-    const std::size_t length = operands->larger.size();
-    std::string reversed;
-    reversed.reserve(length + 1);
-    int borrow = 0;
-    for (std::size_t i = 0; i < length; ++i) {
-        const int top = DigitAt(operands->larger, i);
-        const int bottom = DigitAt(operands->smaller, i);
-        const int in = borrow;
-        int d = top - bottom - borrow;
-        borrow = d < 0 ? 1 : 0;
-        d += 10 * borrow;
-        reversed.push_back(static_cast<char>('0' + d));
-        columns.column(i, top, bottom, in, d, borrow);
-    }
-    std::string difference = Finish(std::move(reversed), operands->exchanged);
-    columns.finish(difference);
-    return difference;
+    return InColumns(working, *operands, false, [&](auto& columns) {
+        const std::size_t length = operands->larger.size();
+        std::string reversed;
+        reversed.reserve(length + 1);
+        int borrow = 0;
+        for (std::size_t i = 0; i < length; ++i) {
+            const int top = DigitAt(operands->larger, i);
+            const int bottom = DigitAt(operands->smaller, i);
+            const int in = borrow;
+            int d = top - bottom - borrow;
+            borrow = d < 0 ? 1 : 0;
+            d += 10 * borrow;
+            reversed.push_back(static_cast<char>('0' + d));
+            columns.column(i, top, bottom, in, d, borrow);
+        }
+        return Finish(std::move(reversed), operands->exchanged);
+    });
 }
 
 } // namespace zentaro::largenum
