@@ -5,16 +5,12 @@
 #include "widgets/handler.h"
 #include "widgets/window_setup.h"
 
-#include <QAction>
-
 namespace zentaro::shell {
 
 AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    widgets::MakeCalculatorWindow(this);
-    // It computes nothing, so it has no working to show.
-    delete widgets::ShowWorkingAction(this);
+    widgets::MakeDialogWindow(this, cmdOK);
     picIcon->setPixmap(DrawIcon(picIcon->width()));
     // The package, the start-up picture and this window show one version, set once in the build.
     lblVersion->setText(QStringLiteral("v" ZENTARO_VERSION));

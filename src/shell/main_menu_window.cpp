@@ -5,7 +5,6 @@
 #include "widgets/handler.h"
 #include "widgets/window_setup.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QPushButton>
 
@@ -14,9 +13,7 @@ namespace zentaro::shell {
 MainMenuWindow::MainMenuWindow(WindowRegistry& registry, QWidget* parent) : QWidget(parent), registry_(registry)
 {
     setupUi(this);
-    widgets::MakeCalculatorWindow(this);
-    // It computes nothing, so it has no working to show.
-    delete widgets::ShowWorkingAction(this);
+    widgets::MakeDialogWindow(this);
     // Each button shows its calculator; one whose window is not built yet stays disabled.
     for (const CalculatorEntry& entry : Calculators()) {
         auto* button = findChild<QPushButton*>(entry.button);

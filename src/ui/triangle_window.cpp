@@ -4,6 +4,7 @@
 #include "widgets/message_box.h"
 #include "widgets/qt_text.h"
 #include "widgets/window_setup.h"
+#include "widgets/window_text.h"
 
 #include <array>
 
@@ -22,6 +23,10 @@ TriangleWindow::TriangleWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     widgets::MakeCalculatorWindow(this);
+    widgets::MakeAnswersSelectable(
+        this, {sidealbl, sideblbl, sideclbl, Albl, Blbl, Clbl, Arealbl, Rlbl, inradiuslbl, r1lbl, r2lbl, r3lbl});
+    // The failure message lies under the results while they show: it copies, but Tab passes it by.
+    Label19->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     widgets::ConnectClick(Option1, this, &TriangleWindow::Option1_Click);
     widgets::ConnectClick(Option2, this, &TriangleWindow::Option2_Click);
     widgets::ConnectClick(Option3, this, &TriangleWindow::Option3_Click);

@@ -278,5 +278,30 @@ TEST_F(DatecalcTest, EachButtonAnswersInItsUnit)
     EXPECT_EQ(shown("a4"), "Saturday");
 }
 
+// Enter in a date field leaves it as a click on "=" would: the check comes first.
+TEST_F(DatecalcTest, EnterInADateFieldChecksItAndPressesItsButton)
+{
+    keys("05/12/2026");
+    tab();
+    keys("01/01/2000");
+    key(Qt::Key_Return);
+    EXPECT_EQ(shown("a1") + " " + focused(), "9835 Command1");
+
+    // Enter and a click on "=" give the same after a refused date.
+    std::string outcomes;
+    for (const bool enter : {true, false}) {
+        type("a1", "");
+        mouseClick("Date11");
+        keys("5/12/2026");
+        dialogs.message(kWrongDate);
+        if (enter)
+            key(Qt::Key_Enter, Qt::KeypadModifier);
+        else
+            mouseClick("Command1");
+        outcomes += shown("Date11") + " " + shown("a1") + " " + focused() + "|";
+    }
+    EXPECT_EQ(outcomes, "dd/mm/yyyy -109573 Command1|dd/mm/yyyy -109573 Command1|");
+}
+
 } // namespace
 } // namespace zentaro::ui

@@ -3,25 +3,10 @@
 #include "largenum/reciprocal.h"
 #include "support/window_test.h"
 
-#include <QKeyEvent>
-
 namespace zentaro::ui {
 namespace {
 
 using ReciprocalWindowTest = testing::WindowTest<ReciprocalWindow>;
-
-TEST_F(ReciprocalWindowTest, EscapeAndEnterNeitherHideTheWindowNorCompute)
-{
-    fill("num digits", {"3", "4"});
-    field("digits")->setFocus();
-    for (const int key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(field("digits"), &press);
-    }
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(text("recians"), "");
-    EXPECT_EQ(window->minimumSize(), window->maximumSize());
-}
 
 // The answer is emptied first: a refusal or a run-time error leaves it empty.
 TEST_F(ReciprocalWindowTest, MessagesAndRunTimeErrorsLeaveTheRightText)

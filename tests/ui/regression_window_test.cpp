@@ -1,6 +1,7 @@
 #include "ui/regression_window.h"
 
 #include "statistics/data_entry.h"
+#include "support/paste_and_drop.h"
 #include "support/window_test.h"
 #include "widgets/window_setup.h"
 
@@ -87,6 +88,25 @@ TEST_F(RegressionWindowTest, CancelKeepsThePairsAndAYTypoIsAskedAgain)
     dialogs.runtimeError(6, "Overflow");
     click("enterxycmd");
     expect("", "", true);
+}
+
+// Two spreadsheet columns, pasted or dropped, give what typing the pairs gives;
+// a line without its y stops as Cancel on the y prompt does.
+TEST_F(RegressionWindowTest, PastedOrDroppedPairsGiveWhatTypingThemGives)
+{
+    const QString heading = QStringLiteral("The values of x & y that were entered are:  ");
+    answer({"1", "2", "2", "4", "3", "6"});
+    click("enterxycmd");
+    expect("y = ( 2)x +( 0)", heading + " 1, 2 ¤  2, 4 ¤  3, 6 ¤ ", true);
+
+    reopen();
+    testing::PasteWithCtrlV(window.get(), "1\t2\r\n2;4\n3  6\n");
+    expect("y = ( 2)x +( 0)", heading + " 1, 2 ¤  2, 4 ¤  3, 6 ¤ ", true);
+    EXPECT_TRUE(testing::DropFile(window.get(), "pairs.TSV", "1\t1\n2\t3\n"));
+    expect("y = ( 2)x +(-1)", heading + " 1, 1 ¤  2, 3 ¤ ", true);
+    dialogs.runtimeError(13, "Type mismatch");
+    testing::PasteWithCtrlV(window.get(), "5\t7\n6\n");
+    expect("", " 5, 7 ¤ ", true);
 }
 
 } // namespace
