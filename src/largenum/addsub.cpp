@@ -215,13 +215,16 @@ std::optional<std::string> bigadd(std::string_view a, std::string_view b, const 
     if (!operands)
         return std::nullopt;
     return InColumns(working, *operands, true, [&](auto& columns) {
-        const std::size_t length = operands->larger.size();
+        // Local views: the loop's own writes cannot change them, so they stay in registers.
+        const std::string_view larger = operands->larger;
+        const std::string_view smaller = operands->smaller;
+        const std::size_t length = larger.size();
         std::string reversed;
         reversed.reserve(length + 1);
         int carry = 0;
         for (std::size_t i = 0; i < length; ++i) {
-            const int top = DigitAt(operands->larger, i);
-            const int bottom = DigitAt(operands->smaller, i);
+            const int top = DigitAt(larger, i);
+            const int bottom = DigitAt(smaller, i);
             const int in = carry;
             int d = top + bottom + carry;
             carry = d >= 10 ? 1 : 0;
@@ -241,13 +244,15 @@ std::optional<std::string> bigsub(std::string_view a, std::string_view b, const 
     if (!operands)
         return std::nullopt;
     return InColumns(working, *operands, false, [&](auto& columns) {
-        const std::size_t length = operands->larger.size();
+        const std::string_view larger = operands->larger;
+        const std::string_view smaller = operands->smaller;
+        const std::size_t length = larger.size();
         std::string reversed;
         reversed.reserve(length + 1);
         int borrow = 0;
         for (std::size_t i = 0; i < length; ++i) {
-            const int top = DigitAt(operands->larger, i);
-            const int bottom = DigitAt(operands->smaller, i);
+            const int top = DigitAt(larger, i);
+            const int bottom = DigitAt(smaller, i);
             const int in = borrow;
             int d = top - bottom - borrow;
             borrow = d < 0 ? 1 : 0;
