@@ -20,6 +20,8 @@ constexpr int kGap = 8;
 // The width below which the working's lines would wrap too often to read.
 constexpr int kNarrowest = 320;
 
+const QString kNoWorking = QStringLiteral("This calculator does not show its working.");
+
 bool HasWorking(const QObject* object)
 {
     const auto* window = qobject_cast<const QWidget*>(object);
@@ -97,7 +99,8 @@ void WorkingWindow::showWorking()
     }
     const widgets::WorkingLog* log = widgets::WorkingLogOf(calculator_);
     if (log->lines().empty()) {
-        workingtxt->setPlainText(log->hint());
+        // A calculator that says nothing before its first answer has no working to give.
+        workingtxt->setPlainText(log->hint().isEmpty() ? kNoWorking : log->hint());
         return;
     }
     QStringList lines;

@@ -118,6 +118,9 @@ TEST_F(WorkingWindowTest, ItFollowsTheActiveCalculatorAndIgnoresItselfAndTheMenu
     EXPECT_EQ(working().back(), "2/3 × 3/4 = 1/2");
     activate(gcd);
     EXPECT_EQ(working().back(), "LCM = |a × b| ÷ |gcd| = |12 × 18| ÷ 6 = 216 ÷ 6 = 36");
+    activate(open("phyconstfrm"));
+    EXPECT_EQ(working(), QStringList{"This calculator does not show its working."});
+    activate(gcd);
 
     // A closed calculator's working goes with it.
     gcd->close();
