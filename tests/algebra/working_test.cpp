@@ -61,13 +61,6 @@ TEST(Working, AlgebraStepsMatchTheStepsWorkedByHand)
           "√5 ≈ 2.23606797749979", "α = (-1 + 2.23606797749979) ÷ 2 = 1.23606797749979 ÷ 2 ≈ 0.618033988749895",
           "β = (-1 − 2.23606797749979) ÷ 2 = -3.23606797749979 ÷ 2 ≈ -1.61803398874989",
           "≈: written to 15 significant digits, as the answer is", "α = .618033988749895; β =-1.61803398874989"}},
-        {"3 × 3 along the first row",
-         Recorded([](Working w) {
-             det({1, 2, 3, 4, 5, 6, 7, 8, 10}, w);
-         }),
-         {"D: rows (1, 2, 3), (4, 5, 6), (7, 8, 10); along the first row, D = 1 × M₁ − 2 × M₂ + 3 × M₃",
-          "M₁ = 5 × 10 − 6 × 8 = 50 − 48 = 2", "M₂ = 4 × 10 − 6 × 7 = 40 − 42 = -2",
-          "M₃ = 4 × 8 − 5 × 7 = 32 − 35 = -3", "D = 1 × 2 − 2 × (-2) + 3 × (-3) = 2 + 4 − 9 = -3"}},
         {"Cramer's rule, 2 unknowns",
          Recorded([](Working w) { cramer2(1, 1, 3, 1, -1, 1, w); }),
          {"x + y = 3", "x − y = 1",
