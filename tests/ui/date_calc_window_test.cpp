@@ -142,19 +142,18 @@ TEST_F(DatecalcTest, TabbingThroughTheUntouchedWindowShowsNoMessage)
 
 // A button computes only from real dates: it refuses the first field that holds
 // none, gives it the focus with its text selected, and puts its own result back
-// to its opening text, so the answer of the earlier dates does not stay.
+// to its opening text, so the answer of the earlier dates does not stay. One
+// case a field; which texts are real dates is the calendar case table's.
 TEST_F(DatecalcTest, AButtonRefusesAFieldWithoutARealDate)
 {
     const struct {
         const char *field, *text, *button, *result, *opening;
     } cases[] = {
         {"Date4", "dd/mm/yyyy", "Command4", "a4", "[Weekday]"},
-        {"Date4", "ab/cd/efgh", "Command4", "a4", "[Weekday]"},
         {"Date11", "31/02/2003", "Command1", "a1", "xxxxx"},
         {"Date12", "00/01/2003", "Command1", "a1", "xxxxx"},
         {"Date21", "15/13/2003", "Command2", "Date22", "dd/mm/yyyy"},
         {"Date31", "01/01/0000", "Command3", "Date32", "dd/mm/yyyy"},
-        {"Date31", "29/02/2023", "Command3", "Date32", "dd/mm/yyyy"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + c.text);
