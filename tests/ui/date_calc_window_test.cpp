@@ -142,19 +142,18 @@ TEST_F(DatecalcTest, TabbingThroughTheUntouchedWindowShowsNoMessage)
 
 // A button computes only from real dates: it refuses the first field that holds
 // none, gives it the focus with its text selected, and puts its own result back
-// to its opening text, so the answer of the earlier dates does not stay.
+// to its opening text, so the answer of the earlier dates does not stay. One
+// case a field; which texts are real dates is the calendar case table's.
 TEST_F(DatecalcTest, AButtonRefusesAFieldWithoutARealDate)
 {
     const struct {
         const char *field, *text, *button, *result, *opening;
     } cases[] = {
         {"Date4", "dd/mm/yyyy", "Command4", "a4", "[Weekday]"},
-        {"Date4", "ab/cd/efgh", "Command4", "a4", "[Weekday]"},
         {"Date11", "31/02/2003", "Command1", "a1", "xxxxx"},
         {"Date12", "00/01/2003", "Command1", "a1", "xxxxx"},
         {"Date21", "15/13/2003", "Command2", "Date22", "dd/mm/yyyy"},
         {"Date31", "01/01/0000", "Command3", "Date32", "dd/mm/yyyy"},
-        {"Date31", "29/02/2023", "Command3", "Date32", "dd/mm/yyyy"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + c.text);
@@ -173,24 +172,10 @@ TEST_F(DatecalcTest, AButtonRefusesAFieldWithoutARealDate)
     }
 }
 
-// Leaving a badly formed field by a click on a button shows the message and
-// resets the field; the button's command is then not carried out. A click on an
-// option button still is.
-TEST_F(DatecalcTest, AClickThatLeavesABadFieldIsNotCarriedOutByAButton)
+// Leaving a badly formed field by a click on an option button shows the message
+// and resets the field; the option is still chosen.
+TEST_F(DatecalcTest, AClickThatLeavesABadFieldStillChoosesAnOption)
 {
-    type("Date11", "05/12/2026");
-    mouseClick("Date12");
-    keys("5/12/2026");
-    dialogs.message(kWrongDate);
-    mouse("Command1", QEvent::MouseButtonPress);
-    dialogs.checkDone();
-    mouse("Command1", QEvent::MouseButtonRelease);
-    EXPECT_EQ(texts("Date12 a1"), "dd/mm/yyyy|xxxxx");
-    mouseClick("Date12");
-    keys("01/01/2000");
-    mouseClick("Command1");
-    EXPECT_EQ(shown("a1"), "9835");
-
     mouseClick("Date21");
     keys("1/1/2000");
     dialogs.message(kWrongDate);
@@ -278,7 +263,8 @@ TEST_F(DatecalcTest, EachButtonAnswersInItsUnit)
     EXPECT_EQ(shown("a4"), "Saturday");
 }
 
-// Enter in a date field leaves it as a click on "=" would: the check comes first.
+// Enter in a date field leaves it as a click on "=" would: the check comes first,
+// and after a refused date neither carries out the button's command.
 TEST_F(DatecalcTest, EnterInADateFieldChecksItAndPressesItsButton)
 {
     keys("05/12/2026");
@@ -294,10 +280,13 @@ TEST_F(DatecalcTest, EnterInADateFieldChecksItAndPressesItsButton)
         mouseClick("Date11");
         keys("5/12/2026");
         dialogs.message(kWrongDate);
-        if (enter)
+        if (enter) {
             key(Qt::Key_Enter, Qt::KeypadModifier);
-        else
-            mouseClick("Command1");
+        } else { // the message comes as the button is pressed, before it is released
+            mouse("Command1", QEvent::MouseButtonPress);
+            dialogs.checkDone();
+            mouse("Command1", QEvent::MouseButtonRelease);
+        }
         outcomes += shown("Date11") + " " + shown("a1") + " " + focused() + "|";
     }
     EXPECT_EQ(outcomes, "dd/mm/yyyy  Command1|dd/mm/yyyy  Command1|");

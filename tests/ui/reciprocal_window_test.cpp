@@ -11,10 +11,6 @@ using ReciprocalWindowTest = testing::WindowTest<ReciprocalWindow>;
 // The answer is emptied first: a refusal or a run-time error leaves it empty.
 TEST_F(ReciprocalWindowTest, MessagesAndRunTimeErrorsLeaveTheRightText)
 {
-    fill("num digits", {"12", "5"});
-    click("cmdrecicalc");
-    EXPECT_EQ(text("recians"), "0.08333");
-
     fill("num digits", {"7", "2001"});
     dialogs.message("Only 2000 digits will be returned!");
     click("cmdrecicalc");
