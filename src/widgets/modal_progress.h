@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+namespace zentaro::widgets {
+
+// Long work inside a handler, while the whole application waits for it. Once the
+// work has taken `delay`, an application-modal dialog shows how far it has got,
+// with Cancel; only while that dialog is up are events handled between steps, so
+// that the dialog answers and nothing else can start. Cancel, Escape and the
+// dialog's close box stop the work, and so does closing, hiding or deleting the
+// window of `owner`: the caller reports after each step and stops at false, and
+// then touches nothing of a window that may be gone.
+class ModalProgress {
+public:
+    ModalProgress(QWidget* owner, QString label, int delayMilliseconds);
+    ~ModalProgress();
+    ModalProgress(const ModalProgress&) = delete;
+    ModalProgress& operator=(const ModalProgress&) = delete;
+
+    // Whether to go on, with `done` of `total` steps done.
+    bool report(qint64 done, qint64 total);
+    bool stopped() const { return stopped_; }
+
+private:
+    class Dialog;
+
+    bool ownerGone() const;
+
+    QPointer<QWidget> owner_;
+    QPointer<Dialog> dialog_;
+    QString label_;
+    int delay_;
+    QElapsedTimer started_;
+    QElapsedTimer sinceEvents_;
+    bool stopped_ = false;
+};
+
+} // namespace zentaro::widgets
