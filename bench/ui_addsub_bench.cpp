@@ -1,7 +1,7 @@
 // How long the adder window takes to show and edit 65536-digit texts: filling
 // both inputs, one keystroke at the end of a long input, and the = button with
 // the answer painted.
-#include "ui/addsub_window.h"
+#include "ui/add_sub_window.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -3,9 +3,9 @@
 // the list field alone and in plain text fields with several settings, which lay
 // the whole paragraph out.
 #include "numbers/primes.h"
-#include "ui/gcdlcm_window.h"
-#include "ui/prime_list_field.h"
+#include "ui/gcd_lcm_window.h"
 #include "ui/prime_window.h"
+#include "widgets/long_text_field.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -65,7 +65,7 @@ template <typename Field> void ShowList(benchmark::State& state, bool wrap, bool
         field.clear();
         Settle(field);
         state.ResumeTiming();
-        if constexpr (std::is_same_v<Field, zentaro::ui::PrimeListField>)
+        if constexpr (std::is_same_v<Field, zentaro::widgets::LongTextField>)
             field.showText(utf8);
         else
             field.document()->setPlainText(text);
@@ -97,7 +97,7 @@ int main(int argc, char** argv)
             ->Args({low, high})
             ->Unit(benchmark::kMillisecond)
             ->Iterations(5);
-    benchmark::RegisterBenchmark("ListField", ShowList<zentaro::ui::PrimeListField>, true, true)
+    benchmark::RegisterBenchmark("ListField", ShowList<zentaro::widgets::LongTextField>, true, true)
         ->Arg(1000000)
         ->Arg(10000000)
         ->Unit(benchmark::kMillisecond)

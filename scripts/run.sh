@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds Zentaro in Release and starts it.
+# Builds the application alone in Release (no tests, benchmarks or tools) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh release
+bash scripts/setup.sh release zentaro
 exec ./build/release/src/zentaro

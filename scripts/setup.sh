@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Zentaro needs to build and test on Debian 12 or Ubuntu, then
-# configures and builds the given CMake preset. Quick when everything is there.
+# configures the given CMake preset and builds it: everything, or only the
+# targets named after the preset. Quick when everything is there.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgtest-dev libbenchmark-dev
@@ -19,5 +20,8 @@ fi
 
 cd "$(dirname "$0")/.."
 preset=${1:-release}
+shift || true
 cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset"
+targets=()
+for target in "$@"; do targets+=(--target "$target"); done
+cmake --build --preset "$preset" "${targets[@]}"

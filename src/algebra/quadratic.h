@@ -15,13 +15,16 @@ inline constexpr std::string_view kLinearEquation = "You Entered a linear equati
 
 // The greatest common divisor of two whole numbers that are not negative; a zero
 // operand gives the other one.
+// Not the fractions' gcd (signed, 32-bit) nor the GCD/LCM window's (signed, any double): unsigned here.
 double gcd(double a, double b);
 
 // The exponent of the prime p in the whole number n > 0. Remainders work on
 // 32-bit integers: an n above 2147483647 raises Overflow.
+// Unlike the GCD/LCM window's dmax, 0 (not empty) when p does not divide n, and no InvalidCall.
 std::int32_t dmax(double n, double p);
 
 // 1 when the whole number x is prime, else 0. Overflow for x above 2147483647.
+// Unlike the GCD/LCM window's prime (1 prime, 2 not) and the prime list's (a tagged answer): a plain 0 or 1.
 int prime(double x);
 
 // c² − 4·b·d; Overflow beyond the double range.

@@ -101,7 +101,9 @@ std::string Layout(double x, bool spaced, char point)
             body += r.digits.substr(wholeDigits);
         }
     } else {
-        body = spaced ? "" : "0";
+        // A count, not a choice of literals: assigning "" or "0" here trips a false
+        // -Wrestrict of GCC 12 in the sanitizer build.
+        body.assign(spaced ? 0 : 1, '0');
         body += point;
         body.append(static_cast<std::size_t>(-r.exponent - 1), '0');
         body += r.digits;

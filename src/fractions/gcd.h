@@ -12,6 +12,7 @@ namespace zentaro::fractions {
 // value for both, so gcd(0, b) and gcd(a, 0) are never negative; gcd(0, 0) is 0.
 // The magnitude can reach 2147483648 (gcd(-2147483648, 0)), which no longer fits
 // 32 bits: the result is then a double, and converting it raises Overflow.
+// Not the GCD/LCM window's gcd (doubles, fractions allowed) nor the quadratic solver's (never negative).
 Tagged gcd(std::int32_t a, std::int32_t b);
 
 } // namespace zentaro::fractions

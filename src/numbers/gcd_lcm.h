@@ -15,6 +15,7 @@ inline constexpr std::string_view kListStart = "\u00A4";
 // The greatest common divisor, negative when exactly one of a and b is negative
 // and neither is 0: gcd(12, 18) = 6, gcd(-4, 6) = -2, gcd(0, -4) = 4, gcd(0, 0) = 0.
 // Fractions that a double holds work too: gcd(2.5, 1) = 0.5.
+// Not the fractions' gcd (32-bit, Overflow at 2^31) nor the quadratic solver's (never negative).
 double gcd(double a, double b);
 
 // b · a / g in doubles: 0 / 0 (a = b = 0) raises Overflow.
@@ -23,10 +24,12 @@ double lcm(double a, double b, double g);
 // The exponent of b (a whole number from 2) in a rounded to a 32-bit integer: the
 // largest i with b^i dividing it, or empty when a rounds to 0. A number a not
 // above 0 raises InvalidCall, one beyond the 32-bit range Overflow.
+// Unlike the quadratic solver's dmax, empty (not 0) for a zero a and any base b, prime or not.
 Tagged dmax(double a, double b);
 
 // 1 when the 32-bit rounding of a is prime, else 0; meant for odd numbers from 3
 // (it calls 1 prime too).
+// Unlike the prime list's and the quadratic solver's prime, it calls 1 prime and 2 not (only odd numbers reach it).
 int prime(double a);
 
 // "¤   1  ¤   2  ¤   3  ¤   4  ¤   6  ¤   12  ¤" for 12: the divisors of a rounded

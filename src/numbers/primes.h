@@ -19,6 +19,7 @@ inline constexpr std::string_view kPositiveLowerLimit = "Please enter a positive
 // 1 if a is prime, else 0, by trial division with odd numbers: a 16-bit 1 for 2
 // and 3, a double 1 for the other primes, a 16-bit 0 otherwise. Whole numbers
 // from 1 get their true answer.
+// Unlike the GCD/LCM window's prime (1 prime, 2 not) and the quadratic solver's (a plain int): a tagged answer.
 Tagged prime(double a);
 
 // The whole numbers a listing tries: from the lower limit rounded up to the upper

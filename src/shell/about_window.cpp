@@ -1,19 +1,21 @@
 #include "shell/about_window.h"
 
 #include "shell/artwork.h"
-#include "shell/handler.h"
 #include "shell/system_info.h"
-#include "ui/window_setup.h"
+#include "widgets/handler.h"
+#include "widgets/window_setup.h"
 
 namespace zentaro::shell {
 
 AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    ui::MakeCalculatorWindow(this);
+    widgets::MakeCalculatorWindow(this);
     picIcon->setPixmap(DrawIcon(picIcon->width()));
-    ConnectClick(cmdOK, this, &AboutWindow::cmdOK_Click);
-    ConnectClick(cmdSysInfo, this, &AboutWindow::cmdSysInfo_Click);
+    // The package, the start-up picture and this window show one version, set once in the build.
+    lblVersion->setText(QStringLiteral("v" ZENTARO_VERSION));
+    widgets::ConnectClick(cmdOK, this, &AboutWindow::cmdOK_Click);
+    widgets::ConnectClick(cmdSysInfo, this, &AboutWindow::cmdSysInfo_Click);
 }
 
 void AboutWindow::cmdOK_Click()

@@ -77,7 +77,7 @@ QPixmap DrawStartupPicture(const QSize& size, qreal pixelRatio)
     small.setPixelSize(12);
     painter.setFont(small);
     painter.setPen(QColor(255, 255, 255));
-    painter.drawText(QPointF(24, 88), QStringLiteral("v1.0.0"));
+    painter.drawText(QPointF(24, 88), QStringLiteral("v" ZENTARO_VERSION));
     painter.drawText(QPointF(24, 112), QStringLiteral("Written by the Zentaro author"));
     QFont freeware = small;
     freeware.setBold(true);

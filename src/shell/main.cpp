@@ -1,5 +1,6 @@
 #include "conventions/locale.h"
 #include "shell/application.h"
+#include "shell/font_setup.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -39,6 +40,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Zentaro"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zentaro"));
     QApplication::setDesktopFileName(QStringLiteral("zentaro"));
+    zentaro::shell::LoadFontSubstitutes();
 
     const QString point = QLocale::system().decimalPoint();
     if (point.size() == 1 && point.at(0).unicode() < 0x80)

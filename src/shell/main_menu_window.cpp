@@ -1,9 +1,9 @@
 #include "shell/main_menu_window.h"
 
 #include "shell/calculator_catalogue.h"
-#include "shell/handler.h"
 #include "shell/window_registry.h"
-#include "ui/window_setup.h"
+#include "widgets/handler.h"
+#include "widgets/window_setup.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -13,7 +13,7 @@ namespace zentaro::shell {
 MainMenuWindow::MainMenuWindow(WindowRegistry& registry, QWidget* parent) : QWidget(parent), registry_(registry)
 {
     setupUi(this);
-    ui::MakeCalculatorWindow(this);
+    widgets::MakeCalculatorWindow(this);
     // Each button shows its calculator; one whose window is not built yet stays disabled.
     for (const CalculatorEntry& entry : Calculators()) {
         auto* button = findChild<QPushButton*>(entry.button);
@@ -22,13 +22,13 @@ MainMenuWindow::MainMenuWindow(WindowRegistry& registry, QWidget* parent) : QWid
         button->setEnabled(entry.make != nullptr && registry_.knows(entry.formName));
         const QString formName = entry.formName;
         connect(button, &QPushButton::clicked, this,
-                [this, formName] { RunHandler(this, [&] { registry_.show(formName); }); });
+                [this, formName] { widgets::RunHandler(this, [&] { registry_.show(formName); }); });
     }
 }
 
 void MainMenuWindow::closeEvent(QCloseEvent* event)
 {
-    RunHandler(this, [this] { Form_Unload(); });
+    widgets::RunHandler(this, [this] { Form_Unload(); });
     event->accept();
 }
 

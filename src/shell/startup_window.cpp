@@ -1,8 +1,8 @@
 #include "shell/startup_window.h"
 
 #include "shell/artwork.h"
-#include "shell/handler.h"
 #include "shell/window_registry.h"
+#include "widgets/handler.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -19,10 +19,10 @@ StartupWindow::StartupWindow(WindowRegistry& registry, std::function<void()> exi
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 
-    ConnectClick(okcmd, this, &StartupWindow::okcmd_Click);
-    ConnectClick(aboutcmd, this, &StartupWindow::aboutcmd_Click);
-    ConnectClick(helpcmd, this, &StartupWindow::helpcmd_Click);
-    ConnectClick(exitcmd, this, &StartupWindow::exitcmd_Click);
+    widgets::ConnectClick(okcmd, this, &StartupWindow::okcmd_Click);
+    widgets::ConnectClick(aboutcmd, this, &StartupWindow::aboutcmd_Click);
+    widgets::ConnectClick(helpcmd, this, &StartupWindow::helpcmd_Click);
+    widgets::ConnectClick(exitcmd, this, &StartupWindow::exitcmd_Click);
 }
 
 void StartupWindow::okcmd_Click()

@@ -1,6 +1,6 @@
 #include "shell/system_info.h"
 
-#include "shell/message_box.h"
+#include "widgets/message_box.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -77,7 +77,7 @@ void StartSysInfo(QWidget* parent)
 {
     const QString program = FindSystemInfoProgram();
     if (program.isEmpty() || !QProcess::startDetached(program, {})) {
-        MessageBox(parent, QString::fromLatin1(kSystemInfoUnavailable));
+        widgets::MessageBox(parent, QString::fromLatin1(kSystemInfoUnavailable));
     }
 }
 

@@ -1,26 +1,27 @@
 #include "ui/base_conversion_window.h"
 
 #include "numbers/base_conversion.h"
-#include "shell/handler.h"
-#include "shell/message_box.h"
-#include "ui/window_setup.h"
+#include "widgets/handler.h"
+#include "widgets/message_box.h"
+#include "widgets/qt_text.h"
+#include "widgets/window_setup.h"
 
 namespace zentaro::ui {
 
 BaseConversionWindow::BaseConversionWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    MakeCalculatorWindow(this);
-    shell::ConnectClick(convertbases, this, &BaseConversionWindow::convertbases_Click);
+    widgets::MakeCalculatorWindow(this);
+    widgets::ConnectClick(convertbases, this, &BaseConversionWindow::convertbases_Click);
 }
 
 // The answer keeps its old text when a base is refused or the value is too large.
 void BaseConversionWindow::convertbases_Click()
 {
-    const auto answer = numbers::convertbases(num1txt->text().toStdString(), base1txt->text().toStdString(),
-                                              base2txt->text().toStdString(), shell::MessageCallback(this));
+    const auto answer = numbers::convertbases(widgets::ToUtf8(num1txt->text()), widgets::ToUtf8(base1txt->text()),
+                                              widgets::ToUtf8(base2txt->text()), widgets::MessageCallback(this));
     if (answer)
-        ansbase->setText(QString::fromStdString(*answer));
+        ansbase->setText(widgets::FromUtf8(*answer));
 }
 
 } // namespace zentaro::ui

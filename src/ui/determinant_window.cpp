@@ -2,8 +2,9 @@
 
 #include "algebra/determinant.h"
 #include "conventions/numbers.h"
-#include "shell/handler.h"
-#include "ui/window_setup.h"
+#include "widgets/handler.h"
+#include "widgets/qt_text.h"
+#include "widgets/window_setup.h"
 
 #include <QLineEdit>
 
@@ -15,7 +16,7 @@ namespace {
 
 double Read(const QLineEdit* field)
 {
-    return ParseNumber(field->text().toStdString());
+    return ParseNumber(widgets::ToUtf8(field->text()));
 }
 
 // The fields read in the order given, which is the matrix's reading order.
@@ -30,7 +31,7 @@ template <typename Square> Square ReadAll(std::initializer_list<const QLineEdit*
 
 void Show(QLineEdit* answer, double value)
 {
-    answer->setText(QString::fromStdString(FormatPlain(value)));
+    answer->setText(widgets::FromUtf8(FormatPlain(value)));
 }
 
 } // namespace
@@ -38,10 +39,10 @@ void Show(QLineEdit* answer, double value)
 DeterminantWindow::DeterminantWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    MakeCalculatorWindow(this);
-    shell::ConnectClick(det22cmd, this, &DeterminantWindow::det22cmd_Click);
-    shell::ConnectClick(det33cmd, this, &DeterminantWindow::det33cmd_Click);
-    shell::ConnectClick(det44cmd, this, &DeterminantWindow::det44cmd_Click);
+    widgets::MakeCalculatorWindow(this);
+    widgets::ConnectClick(det22cmd, this, &DeterminantWindow::det22cmd_Click);
+    widgets::ConnectClick(det33cmd, this, &DeterminantWindow::det33cmd_Click);
+    widgets::ConnectClick(det44cmd, this, &DeterminantWindow::det44cmd_Click);
 }
 
 void DeterminantWindow::det22cmd_Click()

@@ -1,8 +1,9 @@
 #include "ui/fractions_window.h"
 
 #include "fractions/conversions.h"
-#include "shell/handler.h"
-#include "ui/window_setup.h"
+#include "widgets/handler.h"
+#include "widgets/qt_text.h"
+#include "widgets/window_setup.h"
 
 #include <string>
 #include <string_view>
@@ -15,32 +16,22 @@ namespace frac = zentaro::fractions;
 using frac::FracOp;
 using frac::MixedField;
 
-std::string Text(const QLineEdit* field)
-{
-    return field->text().toStdString();
-}
-
-void SetText(QLineEdit* field, std::string_view text)
-{
-    field->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
-
 } // namespace
 
 FractionsWindow::FractionsWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    MakeCalculatorWindow(this);
-    shell::ConnectClick(addcmd, this, &FractionsWindow::addcmd_Click);
-    shell::ConnectClick(subcmd, this, &FractionsWindow::subcmd_Click);
-    shell::ConnectClick(multicmd, this, &FractionsWindow::multicmd_Click);
-    shell::ConnectClick(divcmd, this, &FractionsWindow::divcmd_Click);
-    shell::ConnectClick(impaddcmd, this, &FractionsWindow::impaddcmd_Click);
-    shell::ConnectClick(impsubcmd, this, &FractionsWindow::impsubcmd_Click);
-    shell::ConnectClick(impmulticmd, this, &FractionsWindow::impmulticmd_Click);
-    shell::ConnectClick(impdivcmd, this, &FractionsWindow::impdivcmd_Click);
-    shell::ConnectClick(compcmd, this, &FractionsWindow::compcmd_Click);
-    shell::ConnectClick(smpcmd, this, &FractionsWindow::smpcmd_Click);
+    widgets::MakeCalculatorWindow(this);
+    widgets::ConnectClick(addcmd, this, &FractionsWindow::addcmd_Click);
+    widgets::ConnectClick(subcmd, this, &FractionsWindow::subcmd_Click);
+    widgets::ConnectClick(multicmd, this, &FractionsWindow::multicmd_Click);
+    widgets::ConnectClick(divcmd, this, &FractionsWindow::divcmd_Click);
+    widgets::ConnectClick(impaddcmd, this, &FractionsWindow::impaddcmd_Click);
+    widgets::ConnectClick(impsubcmd, this, &FractionsWindow::impsubcmd_Click);
+    widgets::ConnectClick(impmulticmd, this, &FractionsWindow::impmulticmd_Click);
+    widgets::ConnectClick(impdivcmd, this, &FractionsWindow::impdivcmd_Click);
+    widgets::ConnectClick(compcmd, this, &FractionsWindow::compcmd_Click);
+    widgets::ConnectClick(smpcmd, this, &FractionsWindow::smpcmd_Click);
 }
 
 FractionsWindow::ArithmeticFrame FractionsWindow::addFrame() const
@@ -71,21 +62,23 @@ void FractionsWindow::ComputeAnswer(FracOp op, const ArithmeticFrame& frame)
     frame.whole->clear();
     frame.numerator->clear();
     frame.denominator->clear();
-    const frac::MixedText answer = frac::fracanswer(op, Text(frame.numerator1), Text(frame.denominator1),
-                                                    Text(frame.numerator2), Text(frame.denominator2));
+    const frac::MixedText answer =
+        frac::fracanswer(op, widgets::ToUtf8(frame.numerator1->text()), widgets::ToUtf8(frame.denominator1->text()),
+                         widgets::ToUtf8(frame.numerator2->text()), widgets::ToUtf8(frame.denominator2->text()));
     if (answer.whole)
-        SetText(frame.whole, *answer.whole);
-    SetText(frame.numerator, answer.numerator);
-    SetText(frame.denominator, answer.denominator);
+        frame.whole->setText(widgets::FromUtf8(*answer.whole));
+    frame.numerator->setText(widgets::FromUtf8(answer.numerator));
+    frame.denominator->setText(widgets::FromUtf8(answer.denominator));
 }
 
 // Not cleared first: an Overflow leaves the previous improper form in place.
 void FractionsWindow::ShowImproperForm(const ArithmeticFrame& frame)
 {
     const frac::ImproperText improper =
-        frac::improperanswer(Text(frame.whole), Text(frame.numerator), Text(frame.denominator));
-    SetText(frame.improperNumerator, improper.numerator);
-    SetText(frame.improperDenominator, improper.denominator);
+        frac::improperanswer(widgets::ToUtf8(frame.whole->text()), widgets::ToUtf8(frame.numerator->text()),
+                             widgets::ToUtf8(frame.denominator->text()));
+    frame.improperNumerator->setText(widgets::FromUtf8(improper.numerator));
+    frame.improperDenominator->setText(widgets::FromUtf8(improper.denominator));
 }
 
 void FractionsWindow::addcmd_Click()
@@ -131,9 +124,10 @@ void FractionsWindow::impdivcmd_Click()
 // Not cleared first: a zero denominator or an Overflow leaves the previous answer.
 void FractionsWindow::compcmd_Click()
 {
-    const frac::ImproperText improper = frac::mixedtoimproper(Text(comptxt1), Text(comptxt2), Text(comptxt3));
-    SetText(companstxt1, improper.numerator);
-    SetText(companstxt2, improper.denominator);
+    const frac::ImproperText improper = frac::mixedtoimproper(
+        widgets::ToUtf8(comptxt1->text()), widgets::ToUtf8(comptxt2->text()), widgets::ToUtf8(comptxt3->text()));
+    companstxt1->setText(widgets::FromUtf8(improper.numerator));
+    companstxt2->setText(widgets::FromUtf8(improper.denominator));
 }
 
 // Each answer field is written as soon as it is known, so an Overflow part-way
@@ -144,9 +138,10 @@ void FractionsWindow::smpcmd_Click()
     smpanstxt2->clear();
     smpanstxt3->clear();
     QLineEdit* const fields[] = {smpanstxt1, smpanstxt2, smpanstxt3};
-    frac::impropertomixed(Text(smptxt1), Text(smptxt2), [&fields](MixedField field, std::string_view text) {
-        SetText(fields[static_cast<int>(field)], text);
-    });
+    frac::impropertomixed(widgets::ToUtf8(smptxt1->text()), widgets::ToUtf8(smptxt2->text()),
+                          [&fields](MixedField field, std::string_view text) {
+                              fields[static_cast<int>(field)]->setText(widgets::FromUtf8(text));
+                          });
 }
 
 } // namespace zentaro::ui

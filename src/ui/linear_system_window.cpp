@@ -2,8 +2,9 @@
 
 #include "algebra/linear_system.h"
 #include "conventions/numbers.h"
-#include "shell/handler.h"
-#include "ui/window_setup.h"
+#include "widgets/handler.h"
+#include "widgets/qt_text.h"
+#include "widgets/window_setup.h"
 
 #include <QLineEdit>
 
@@ -15,7 +16,7 @@ namespace {
 
 double Read(const QLineEdit* field)
 {
-    return ParseNumber(field->text().toStdString());
+    return ParseNumber(widgets::ToUtf8(field->text()));
 }
 
 // One column of a system: a coefficient, or the right-hand side, of every equation.
@@ -32,10 +33,10 @@ template <std::size_t N> std::array<double, N> ReadColumn(const std::array<const
 LinearSystemWindow::LinearSystemWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    MakeCalculatorWindow(this);
-    shell::ConnectClick(computexy, this, &LinearSystemWindow::computexy_Click);
-    shell::ConnectClick(computexyz, this, &LinearSystemWindow::computexyz_Click);
-    shell::ConnectClick(computexyzu, this, &LinearSystemWindow::computexyzu_Click);
+    widgets::MakeCalculatorWindow(this);
+    widgets::ConnectClick(computexy, this, &LinearSystemWindow::computexy_Click);
+    widgets::ConnectClick(computexyz, this, &LinearSystemWindow::computexyz_Click);
+    widgets::ConnectClick(computexyzu, this, &LinearSystemWindow::computexyzu_Click);
 }
 
 void LinearSystemWindow::computexy_Click()
@@ -47,7 +48,7 @@ void LinearSystemWindow::computexy_Click()
     const double vy2 = Read(y2);
     const double vz1 = Read(z1);
     const double vz2 = Read(z2);
-    xyans->setText(QString::fromStdString(algebra::cramer2(vx1, vy1, vz1, vx2, vy2, vz2)));
+    xyans->setText(widgets::FromUtf8(algebra::cramer2(vx1, vy1, vz1, vx2, vy2, vz2)));
 }
 
 void LinearSystemWindow::computexyz_Click()
@@ -59,7 +60,7 @@ void LinearSystemWindow::computexyz_Click()
     const auto r = ReadColumn<3>({r1, r2, r3});
     const auto s = ReadColumn<3>({s1, s2, s3});
     const algebra::Square3 coefficients = {p[0], q[0], r[0], p[1], q[1], r[1], p[2], q[2], r[2]};
-    xyzans->setText(QString::fromStdString(algebra::cramer3(coefficients, s)));
+    xyzans->setText(widgets::FromUtf8(algebra::cramer3(coefficients, s)));
 }
 
 void LinearSystemWindow::computexyzu_Click()
@@ -72,7 +73,7 @@ void LinearSystemWindow::computexyzu_Click()
     const auto e = ReadColumn<4>({e1, e2, e3, e4});
     const algebra::Square4 coefficients = {a[0], b[0], c[0], d[0], a[1], b[1], c[1], d[1],
                                            a[2], b[2], c[2], d[2], a[3], b[3], c[3], d[3]};
-    xyzuans->setText(QString::fromStdString(algebra::cramer4(coefficients, e)));
+    xyzuans->setText(widgets::FromUtf8(algebra::cramer4(coefficients, e)));
 }
 
 } // namespace zentaro::ui

@@ -2,9 +2,10 @@
 
 #include "conventions/runtime_error.h"
 #include "numbers/primes.h"
-#include "shell/handler.h"
-#include "shell/message_box.h"
-#include "ui/window_setup.h"
+#include "widgets/handler.h"
+#include "widgets/message_box.h"
+#include "widgets/qt_text.h"
+#include "widgets/window_setup.h"
 
 #include <QProgressDialog>
 
@@ -65,8 +66,8 @@ private:
 PrimeWindow::PrimeWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    MakeCalculatorWindow(this);
-    shell::ConnectClick(primegen, this, &PrimeWindow::primegen_Click);
+    widgets::MakeCalculatorWindow(this);
+    widgets::ConnectClick(primegen, this, &PrimeWindow::primegen_Click);
 }
 
 void PrimeWindow::primegen_Click()
@@ -76,7 +77,7 @@ void PrimeWindow::primegen_Click()
     {
         ListingProgress progress(this, progressDelay_);
         list = numbers::primes::primelist(
-            startnum->text().toStdString(), endnum->text().toStdString(), shell::MessageCallback(this),
+            widgets::ToUtf8(startnum->text()), widgets::ToUtf8(endnum->text()), widgets::MessageCallback(this),
             [&progress](std::int64_t done, std::int64_t total) { return progress.found(done, total); });
         // Built once and shown once.
         primestxt->showText(list.text, [&progress](qsizetype done, qsizetype total) { progress.shown(done, total); });

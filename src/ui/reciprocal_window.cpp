@@ -1,25 +1,26 @@
 #include "ui/reciprocal_window.h"
 
 #include "largenum/reciprocal.h"
-#include "shell/handler.h"
-#include "shell/message_box.h"
-#include "ui/window_setup.h"
+#include "widgets/handler.h"
+#include "widgets/message_box.h"
+#include "widgets/qt_text.h"
+#include "widgets/window_setup.h"
 
 namespace zentaro::ui {
 
 ReciprocalWindow::ReciprocalWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    MakeCalculatorWindow(this);
-    shell::ConnectClick(cmdrecicalc, this, &ReciprocalWindow::cmdrecicalc_Click);
+    widgets::MakeCalculatorWindow(this);
+    widgets::ConnectClick(cmdrecicalc, this, &ReciprocalWindow::cmdrecicalc_Click);
 }
 
 void ReciprocalWindow::cmdrecicalc_Click()
 {
     recians->clear();
-    const std::string text = largenum::recipdigits(num->text().toStdString(), digits->text().toStdString(),
-                                                   shell::MessageCallback(this));
-    recians->setPlainText(QString::fromStdString(text));
+    const std::string text = largenum::recipdigits(widgets::ToUtf8(num->text()), widgets::ToUtf8(digits->text()),
+                                                   widgets::MessageCallback(this));
+    recians->setPlainText(widgets::FromUtf8(text));
 }
 
 } // namespace zentaro::ui

@@ -1,30 +1,31 @@
 #include "ui/roman_window.h"
 
 #include "numbers/roman.h"
-#include "shell/handler.h"
-#include "shell/message_box.h"
-#include "ui/window_setup.h"
+#include "widgets/handler.h"
+#include "widgets/message_box.h"
+#include "widgets/qt_text.h"
+#include "widgets/window_setup.h"
 
 namespace zentaro::ui {
 
 RomanWindow::RomanWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    MakeCalculatorWindow(this);
-    shell::ConnectHandler(arabic, &QLineEdit::textChanged, this, &RomanWindow::arabic_Change);
+    widgets::MakeCalculatorWindow(this);
+    widgets::ConnectHandler(arabic, &QLineEdit::textChanged, this, &RomanWindow::arabic_Change);
 }
 
 void RomanWindow::arabic_Change()
 {
-    if (const auto numeral = numbers::romanfor(arabic->text().toStdString())) {
-        roman->setText(QString::fromStdString(*numeral));
+    if (const auto numeral = numbers::romanfor(widgets::ToUtf8(arabic->text()))) {
+        roman->setText(widgets::FromUtf8(*numeral));
         return;
     }
     // Emptying the input runs this handler again at once, which empties the
     // numeral; the question marks then replace that.
     arabic->clear();
-    roman->setText(QString::fromUtf8(numbers::kUnknownNumeral.data(), numbers::kUnknownNumeral.size()));
-    shell::MessageBox(this, QString::fromUtf8(numbers::kBelow4000.data(), numbers::kBelow4000.size()));
+    roman->setText(widgets::FromUtf8(numbers::kUnknownNumeral));
+    widgets::MessageBox(this, widgets::FromUtf8(numbers::kBelow4000));
 }
 
 } // namespace zentaro::ui

@@ -1,14 +1,14 @@
 #include "ui/statistics_window.h"
 
-#include "ui/qt_text.h"
+#include "widgets/qt_text.h"
 
 #include "conventions/numbers.h"
-#include "shell/handler.h"
-#include "shell/message_box.h"
 #include "statistics/data_entry.h"
 #include "statistics/summary.h"
-#include "ui/symbol_glyphs.h"
-#include "ui/window_setup.h"
+#include "widgets/handler.h"
+#include "widgets/message_box.h"
+#include "widgets/symbol_glyphs.h"
+#include "widgets/window_setup.h"
 
 namespace zentaro::ui {
 namespace {
@@ -19,7 +19,7 @@ constexpr int kFullHeightTwips = 4590;
 
 QString Plain(double x)
 {
-    return QString::fromStdString(FormatPlain(x));
+    return widgets::FromUtf8(FormatPlain(x));
 }
 
 } // namespace
@@ -28,32 +28,32 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     // The sum labels are the letter S drawn as a capital sigma.
-    Label2_0->setText(SymbolGlyphs(Label2_0->text()));
-    Label2_1->setText(SymbolGlyphs(Label2_1->text()));
-    MakeCalculatorWindow(this);
-    shell::ConnectClick(enterxcmd, this, &StatisticsWindow::enterxcmd_Click);
+    Label2_0->setText(widgets::SymbolGlyphs(Label2_0->text()));
+    Label2_1->setText(widgets::SymbolGlyphs(Label2_1->text()));
+    widgets::MakeCalculatorWindow(this);
+    widgets::ConnectClick(enterxcmd, this, &StatisticsWindow::enterxcmd_Click);
     Form_Load();
 }
 
 void StatisticsWindow::Form_Load()
 {
-    SetFormHeightTwips(this, kSmallHeightTwips);
+    widgets::SetFormHeightTwips(this, kSmallHeightTwips);
 }
 
 void StatisticsWindow::enterxcmd_Click()
 {
     xvaluestxt->clear();
     const statistics::DataEntry entry =
-        statistics::enterdata(statistics::EntryKind::Values, shell::InputCallback(this),
-                              [this](std::string_view list) { xvaluestxt->setPlainText(FromUtf8(list)); });
+        statistics::enterdata(statistics::EntryKind::Values, widgets::InputCallback(this),
+                              [this](std::string_view list) { xvaluestxt->setPlainText(widgets::FromUtf8(list)); });
     const statistics::Summary summary = statistics::summarize(entry.count(), entry.sx, entry.sxx);
     xmeantxt->setText(Plain(summary.mean));
     sumxtxt->setText(Plain(entry.sx));
     sumxxtxt->setText(Plain(entry.sxx));
     sdxtxt->setText(Plain(summary.sd));
     varxtxt->setText(Plain(summary.variance));
-    SetFormHeightTwips(this, kFullHeightTwips);
-    CentreVertically(this);
+    widgets::SetFormHeightTwips(this, kFullHeightTwips);
+    widgets::CentreVertically(this);
     xvaluestxt->setVisible(true);
     Frame1->setVisible(true);
 }

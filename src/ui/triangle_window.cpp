@@ -1,8 +1,9 @@
 #include "ui/triangle_window.h"
 
-#include "shell/handler.h"
-#include "shell/message_box.h"
-#include "ui/window_setup.h"
+#include "widgets/handler.h"
+#include "widgets/message_box.h"
+#include "widgets/qt_text.h"
+#include "widgets/window_setup.h"
 
 #include <array>
 
@@ -15,29 +16,24 @@ constexpr int kInputOnlyHeight = 2760;
 constexpr int kFailureHeight = 4000;
 constexpr int kSolvedHeight = 4665;
 
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 } // namespace
 
 TriangleWindow::TriangleWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    MakeCalculatorWindow(this);
-    shell::ConnectClick(Option1, this, &TriangleWindow::Option1_Click);
-    shell::ConnectClick(Option2, this, &TriangleWindow::Option2_Click);
-    shell::ConnectClick(Option3, this, &TriangleWindow::Option3_Click);
-    shell::ConnectClick(Option4, this, &TriangleWindow::Option4_Click);
-    shell::ConnectClick(clearcmd, this, &TriangleWindow::clearcmd_Click);
-    shell::ConnectClick(solvecmd, this, &TriangleWindow::solvecmd_Click);
+    widgets::MakeCalculatorWindow(this);
+    widgets::ConnectClick(Option1, this, &TriangleWindow::Option1_Click);
+    widgets::ConnectClick(Option2, this, &TriangleWindow::Option2_Click);
+    widgets::ConnectClick(Option3, this, &TriangleWindow::Option3_Click);
+    widgets::ConnectClick(Option4, this, &TriangleWindow::Option4_Click);
+    widgets::ConnectClick(clearcmd, this, &TriangleWindow::clearcmd_Click);
+    widgets::ConnectClick(solvecmd, this, &TriangleWindow::solvecmd_Click);
     Form_Load();
 }
 
 void TriangleWindow::Form_Load()
 {
-    SetFormHeightTwips(this, kInputOnlyHeight);
+    widgets::SetFormHeightTwips(this, kInputOnlyHeight);
     // Open ready for the first mode, so that "Solve!" never runs without one.
     Option1->setChecked(true);
     enableinputs(geometry::Mode::TwoAnglesAndSide);
@@ -76,33 +72,33 @@ void TriangleWindow::clearcmd_Click()
 
 void TriangleWindow::solvecmd_Click()
 {
-    const geometry::TriangleInputs inputs{sideatxt->text().toStdString(), sidebtxt->text().toStdString(),
-                                          sidectxt->text().toStdString(), Atxt->text().toStdString(),
-                                          Btxt->text().toStdString(),     Ctxt->text().toStdString()};
-    const geometry::Solution solution = geometry::solvetriangle(selectedmode(), inputs, shell::InputCallback(this));
+    const geometry::TriangleInputs inputs{widgets::ToUtf8(sideatxt->text()), widgets::ToUtf8(sidebtxt->text()),
+                                          widgets::ToUtf8(sidectxt->text()), widgets::ToUtf8(Atxt->text()),
+                                          widgets::ToUtf8(Btxt->text()),     widgets::ToUtf8(Ctxt->text())};
+    const geometry::Solution solution = geometry::solvetriangle(selectedmode(), inputs, widgets::InputCallback(this));
     if (solution.outcome == geometry::Outcome::BackedOut)
         return;
     if (solution.outcome == geometry::Outcome::NoTriangle) {
         Frame3->hide();
-        SetFormHeightTwips(this, kFailureHeight);
+        widgets::SetFormHeightTwips(this, kFailureHeight);
         return;
     }
     const geometry::TriangleCaptions captions = geometry::solutioncaptions(solution.triangle);
-    sidealbl->setText(Text(captions.sidealbl));
-    sideblbl->setText(Text(captions.sideblbl));
-    sideclbl->setText(Text(captions.sideclbl));
-    Albl->setText(Text(captions.Albl));
-    Blbl->setText(Text(captions.Blbl));
-    Clbl->setText(Text(captions.Clbl));
-    Arealbl->setText(Text(captions.Arealbl));
-    Rlbl->setText(Text(captions.Rlbl));
-    inradiuslbl->setText(Text(captions.inradiuslbl));
-    r1lbl->setText(Text(captions.r1lbl));
-    r2lbl->setText(Text(captions.r2lbl));
-    r3lbl->setText(Text(captions.r3lbl));
+    sidealbl->setText(widgets::FromUtf8(captions.sidealbl));
+    sideblbl->setText(widgets::FromUtf8(captions.sideblbl));
+    sideclbl->setText(widgets::FromUtf8(captions.sideclbl));
+    Albl->setText(widgets::FromUtf8(captions.Albl));
+    Blbl->setText(widgets::FromUtf8(captions.Blbl));
+    Clbl->setText(widgets::FromUtf8(captions.Clbl));
+    Arealbl->setText(widgets::FromUtf8(captions.Arealbl));
+    Rlbl->setText(widgets::FromUtf8(captions.Rlbl));
+    inradiuslbl->setText(widgets::FromUtf8(captions.inradiuslbl));
+    r1lbl->setText(widgets::FromUtf8(captions.r1lbl));
+    r2lbl->setText(widgets::FromUtf8(captions.r2lbl));
+    r3lbl->setText(widgets::FromUtf8(captions.r3lbl));
     Frame3->show();
-    SetFormHeightTwips(this, kSolvedHeight);
-    CentreVertically(this);
+    widgets::SetFormHeightTwips(this, kSolvedHeight);
+    widgets::CentreVertically(this);
 }
 
 void TriangleWindow::enableinputs(geometry::Mode mode)
@@ -138,8 +134,8 @@ void TriangleWindow::enableinputs(geometry::Mode mode)
 
 void TriangleWindow::showinputonly()
 {
-    SetFormHeightTwips(this, kInputOnlyHeight);
-    CentreVertically(this);
+    widgets::SetFormHeightTwips(this, kInputOnlyHeight);
+    widgets::CentreVertically(this);
 }
 
 geometry::Mode TriangleWindow::selectedmode() const

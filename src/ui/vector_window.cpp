@@ -2,21 +2,17 @@
 
 #include "conventions/numbers.h"
 #include "geometry/vectors.h"
-#include "shell/handler.h"
-#include "ui/symbol_glyphs.h"
-#include "ui/window_setup.h"
+#include "widgets/handler.h"
+#include "widgets/qt_text.h"
+#include "widgets/symbol_glyphs.h"
+#include "widgets/window_setup.h"
 
 namespace zentaro::ui {
 namespace {
 
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 double Read(const QLineEdit* field)
 {
-    return ParseNumber(field->text().toStdString());
+    return ParseNumber(widgets::ToUtf8(field->text()));
 }
 
 } // namespace
@@ -24,27 +20,27 @@ double Read(const QLineEdit* field)
 VectorWindow::VectorWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    MakeCalculatorWindow(this);
+    widgets::MakeCalculatorWindow(this);
     // These captions were drawn in a symbol font: theta and the two arrows.
-    Label14->setText(SymbolGlyphs(Label14->text()));
-    compute->setText(SymbolGlyphs(compute->text()));
-    comptriple->setText(SymbolGlyphs(comptriple->text()));
-    shell::ConnectClick(compute, this, &VectorWindow::compute_Click);
-    shell::ConnectClick(comptriple, this, &VectorWindow::comptriple_Click);
+    Label14->setText(widgets::SymbolGlyphs(Label14->text()));
+    compute->setText(widgets::SymbolGlyphs(compute->text()));
+    comptriple->setText(widgets::SymbolGlyphs(comptriple->text()));
+    widgets::ConnectClick(compute, this, &VectorWindow::compute_Click);
+    widgets::ConnectClick(comptriple, this, &VectorWindow::comptriple_Click);
 }
 
 void VectorWindow::compute_Click()
 {
     const geometry::Vector a{Read(ai), Read(aj), Read(ak)};
     const geometry::Vector b{Read(bi), Read(bj), Read(bk)};
-    moda->setText(Text(FormatPlain(geometry::modulus(a))));
-    modb->setText(Text(FormatPlain(geometry::modulus(b))));
-    adotb->setText(Text(FormatPlain(geometry::scalarab(a.i, a.j, a.k, b.i, b.j, b.k))));
-    theta->setText(Text(geometry::angletext(a, b)));
-    aplusb->setText(Text(geometry::sumtext(a, b)));
-    aminusb->setText(Text(geometry::differencetext(a, b)));
-    acrossb->setText(Text(geometry::vectorab(a.i, a.j, a.k, b.i, b.j, b.k)));
-    modacrossb->setText(Text(FormatPlain(geometry::modvectorab(a.i, a.j, a.k, b.i, b.j, b.k))));
+    moda->setText(widgets::FromUtf8(FormatPlain(geometry::modulus(a))));
+    modb->setText(widgets::FromUtf8(FormatPlain(geometry::modulus(b))));
+    adotb->setText(widgets::FromUtf8(FormatPlain(geometry::scalarab(a.i, a.j, a.k, b.i, b.j, b.k))));
+    theta->setText(widgets::FromUtf8(geometry::angletext(a, b)));
+    aplusb->setText(widgets::FromUtf8(geometry::sumtext(a, b)));
+    aminusb->setText(widgets::FromUtf8(geometry::differencetext(a, b)));
+    acrossb->setText(widgets::FromUtf8(geometry::vectorab(a.i, a.j, a.k, b.i, b.j, b.k)));
+    modacrossb->setText(widgets::FromUtf8(FormatPlain(geometry::modvectorab(a.i, a.j, a.k, b.i, b.j, b.k))));
 }
 
 void VectorWindow::comptriple_Click()
@@ -52,10 +48,10 @@ void VectorWindow::comptriple_Click()
     const geometry::Vector p{Read(pi), Read(pj), Read(pk)};
     const geometry::Vector q{Read(qi), Read(qj), Read(qk)};
     const geometry::Vector r{Read(ri), Read(rj), Read(rk)};
-    scalarpqr->setText(Text(FormatPlain(geometry::det(p.i, p.j, p.k, q.i, q.j, q.k, r.i, r.j, r.k))));
+    scalarpqr->setText(widgets::FromUtf8(FormatPlain(geometry::det(p.i, p.j, p.k, q.i, q.j, q.k, r.i, r.j, r.k))));
     const geometry::Vector u = geometry::vectortriple(p, q, r);
-    vectorpqr->setText(Text(geometry::tripletext(u)));
-    modvectorpqr->setText(Text(FormatPlain(geometry::modulus(u))));
+    vectorpqr->setText(widgets::FromUtf8(geometry::tripletext(u)));
+    modvectorpqr->setText(widgets::FromUtf8(FormatPlain(geometry::modulus(u))));
 }
 
 } // namespace zentaro::ui

@@ -3,7 +3,7 @@
 #include "screenshots/window_script.h"
 #include "shell/application.h"
 #include "support/dialog_script.h"
-#include "ui/wrapped_button.h"
+#include "widgets/wrapped_button.h"
 #include "window_controls.h"
 
 #include <QAccessible>
@@ -158,7 +158,7 @@ std::string CaptionClipping(QWidget* control)
                              : qobject_cast<QCheckBox*>(control)  ? QStyle::SE_CheckBoxContents
                                                                   : QStyle::SE_PushButtonContents;
         const QRect room = button->style()->subElementRect(element, &option, button);
-        if (qobject_cast<ui::WrappedButton*>(button) != nullptr) {
+        if (qobject_cast<widgets::WrappedButton*>(button) != nullptr) {
             const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
             return TooSmall(metrics.boundingRect(room, flags, button->text()).size(), room.size());
         }

@@ -2,9 +2,9 @@
 #include "shell/application.h"
 #include "shell/artwork.h"
 #include "shell/calculator_catalogue.h"
-#include "shell/handler.h"
-#include "shell/message_box.h"
 #include "support/dialog_script.h"
+#include "widgets/handler.h"
+#include "widgets/message_box.h"
 
 #include <QApplication>
 #include <QImage>
@@ -185,7 +185,7 @@ TEST_F(DialogsTest, ARunTimeErrorStopsTheHandlerAndIsReportedByNumberAndText)
         SCOPED_TRACE(c.text);
         bool after = false;
         dialogs.runtimeError(c.number, c.text);
-        RunHandler(&window, [&] {
+        widgets::RunHandler(&window, [&] {
             if (c.number == 7)
                 throw std::bad_alloc();
             Raise(static_cast<ErrorCode>(c.number));
@@ -194,18 +194,18 @@ TEST_F(DialogsTest, ARunTimeErrorStopsTheHandlerAndIsReportedByNumberAndText)
         EXPECT_FALSE(after);
     }
     bool ran = false;
-    RunHandler(&window, [&] { ran = true; });
+    widgets::RunHandler(&window, [&] { ran = true; });
     EXPECT_TRUE(ran);
 }
 
 TEST_F(DialogsTest, MessageBoxesGiveTheButtonPressedAndInputBoxesTheTextOrEmptyOnCancel)
 {
     dialogs.message("Sure?", "Yes").message("Sure?", "No").message("Done", "OK", "Custom");
-    EXPECT_EQ(MessageBox(&window, "Sure?", msgstyle::kYesNo + msgstyle::kQuestion), MessageAnswer::Yes);
-    EXPECT_EQ(MessageBox(&window, "Sure?", msgstyle::kYesNo), MessageAnswer::No);
-    EXPECT_EQ(MessageBox(&window, "Done", msgstyle::kOkOnly, "Custom"), MessageAnswer::Ok);
+    EXPECT_EQ(widgets::MessageBox(&window, "Sure?", msgstyle::kYesNo + msgstyle::kQuestion), MessageAnswer::Yes);
+    EXPECT_EQ(widgets::MessageBox(&window, "Sure?", msgstyle::kYesNo), MessageAnswer::No);
+    EXPECT_EQ(widgets::MessageBox(&window, "Done", msgstyle::kOkOnly, "Custom"), MessageAnswer::Ok);
     dialogs.input("Enter x", QString("42"), "Data Required").input("Enter x", std::nullopt, "Data Required");
-    const AskInput ask = InputCallback(&window);
+    const AskInput ask = widgets::InputCallback(&window);
     EXPECT_EQ(ask("Enter x", "Data Required", "7"), "42");
     EXPECT_EQ(ask("Enter x", "Data Required", "7"), "");
 }

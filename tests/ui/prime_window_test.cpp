@@ -2,7 +2,7 @@
 
 #include "numbers/primes.h"
 #include "support/window_test.h"
-#include "ui/prime_list_field.h"
+#include "widgets/long_text_field.h"
 
 #include <QLabel>
 #include <QProgressDialog>
@@ -52,7 +52,7 @@ TEST_F(PrimeWindowTest, ListsTheWholeNumbersBetweenTheLimits)
         EXPECT_EQ(text("primestxt"), Listing(c.first, c.last)) << c.low << " to " << c.high;
     }
     // A long list shows from its start; the field wraps it, the document lays nothing out.
-    auto* list = window->findChild<PrimeListField*>("primestxt");
+    auto* list = window->findChild<widgets::LongTextField*>("primestxt");
     EXPECT_EQ(list->topLine(), 0);
     EXPECT_GT(list->lineStarts().size(), 1000u);
     EXPECT_EQ(list->document()->firstBlock().layout()->lineCount(), 0);

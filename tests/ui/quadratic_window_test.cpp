@@ -2,15 +2,15 @@
 
 #include "algebra/case_file.h"
 #include "support/window_test.h"
-#include "ui/symbol_glyphs.h"
-#include "ui/window_setup.h"
+#include "widgets/symbol_glyphs.h"
+#include "widgets/window_setup.h"
 
 namespace zentaro::ui {
 namespace {
 
 class QuadraticWindowTest : public testing::WindowTest<QuadraticWindow> {
 protected:
-    static int height(int twips) { return ClientSizeFromTwips(0, twips).height(); }
+    static int height(int twips) { return widgets::ClientSizeFromTwips(0, twips).height(); }
     void solve(const QStringList& coefficients)
     {
         fill("btxt ctxt dtxt", coefficients);
@@ -40,7 +40,7 @@ TEST_F(QuadraticWindowTest, CaseTableAsTheUserSeesIt)
             EXPECT_EQ(window->height(), height(QuadraticWindow::kInputHeight));
             EXPECT_EQ(text("btxt").isEmpty(), refused);
         } else {
-            EXPECT_EQ(text("anstxt"), SymbolGlyphs(c.expected));
+            EXPECT_EQ(text("anstxt"), widgets::SymbolGlyphs(c.expected));
             EXPECT_EQ(field("anstxt")->cursorPosition(), 0); // a long answer shows from its start
             EXPECT_EQ(window->height(), height(QuadraticWindow::kSolvedHeight));
         }

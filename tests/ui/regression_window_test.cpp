@@ -2,7 +2,7 @@
 
 #include "statistics/data_entry.h"
 #include "support/window_test.h"
-#include "ui/window_setup.h"
+#include "widgets/window_setup.h"
 
 #include <QGroupBox>
 
@@ -25,7 +25,7 @@ protected:
     {
         EXPECT_EQ(text("regnlbl"), caption);
         EXPECT_EQ(text("xyvaluestxt"), list);
-        EXPECT_EQ(window->height(), ClientSizeFromTwips(5895, shown ? 4710 : 1005).height());
+        EXPECT_EQ(window->height(), widgets::ClientSizeFromTwips(5895, shown ? 4710 : 1005).height());
         EXPECT_EQ(area("xyvaluestxt")->isVisible() && testing::Find<QGroupBox>(window.get(), "Frame1")->isVisible(),
                   shown);
     }

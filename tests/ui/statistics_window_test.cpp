@@ -2,7 +2,7 @@
 
 #include "statistics/data_entry.h"
 #include "support/window_test.h"
-#include "ui/window_setup.h"
+#include "widgets/window_setup.h"
 
 #include <QGroupBox>
 
@@ -23,7 +23,7 @@ protected:
     {
         EXPECT_EQ(text("xvaluestxt"), list);
         EXPECT_EQ(texts("xmeantxt sumxtxt sumxxtxt sdxtxt varxtxt"), results);
-        EXPECT_EQ(window->height(), ClientSizeFromTwips(5925, shown ? 4590 : 1005).height());
+        EXPECT_EQ(window->height(), widgets::ClientSizeFromTwips(5925, shown ? 4590 : 1005).height());
         EXPECT_EQ(area("xvaluestxt")->isVisible() && testing::Find<QGroupBox>(window.get(), "Frame1")->isVisible(),
                   shown);
     }

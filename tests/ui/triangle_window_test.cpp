@@ -1,7 +1,7 @@
 #include "ui/triangle_window.h"
 
 #include "support/window_test.h"
-#include "ui/window_setup.h"
+#include "widgets/window_setup.h"
 
 #include <QGroupBox>
 #include <QScreen>
@@ -29,11 +29,11 @@ protected:
         auto* message = testing::Find<QLabel>(window.get(), "Label19");
         const bool covered = window->childAt(message->geometry().center()) != message;
         const bool frame = testing::Find<QGroupBox>(window.get(), "Frame3")->isVisible();
-        if (window->height() == ClientSizeFromTwips(0, 2760).height())
+        if (window->height() == widgets::ClientSizeFromTwips(0, 2760).height())
             return "input";
-        if (window->height() == ClientSizeFromTwips(0, 4000).height() && !frame && !covered)
+        if (window->height() == widgets::ClientSizeFromTwips(0, 4000).height() && !frame && !covered)
             return "failure";
-        if (window->height() == ClientSizeFromTwips(0, 4665).height() && frame && covered)
+        if (window->height() == widgets::ClientSizeFromTwips(0, 4665).height() && frame && covered)
             return "solved";
         return "mixed";
     }

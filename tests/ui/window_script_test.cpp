@@ -1,5 +1,5 @@
 #include "screenshots/window_script.h"
-#include "shell/message_box.h"
+#include "widgets/message_box.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -60,8 +60,8 @@ protected:
         ask->setObjectName("ask");
         tell->setObjectName("tell");
         QObject::connect(ask, &QPushButton::clicked, &window,
-                         [this] { field->setText(shell::InputBox(&window, "How many?")); });
-        QObject::connect(tell, &QPushButton::clicked, &window, [this] { shell::MessageBox(&window, "Done"); });
+                         [this] { field->setText(widgets::InputBox(&window, "How many?")); });
+        QObject::connect(tell, &QPushButton::clicked, &window, [this] { widgets::MessageBox(&window, "Done"); });
     }
     // Runs the script "w" of `json` on the window, opened by `open` (or just shown).
     QString run(const char* json, const std::function<void()>& open = {})
@@ -118,7 +118,7 @@ TEST_F(ScriptedWindow, AnswersAtTheStartAnswerTheBoxesTheWindowShowsAsItOpens)
 {
     const auto openAndAsk = [this] {
         window.show();
-        field->setText(shell::InputBox(&window, "Start with?"));
+        field->setText(widgets::InputBox(&window, "Start with?"));
     };
     EXPECT_EQ(run(R"({"w": [{"answer": "9"}]})", openAndAsk), "");
     EXPECT_EQ(field->text(), "9");

@@ -7,6 +7,7 @@
 #include "screenshots/window_script.h"
 #include "shell/application.h"
 #include "shell/calculator_catalogue.h"
+#include "shell/font_setup.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -112,6 +113,7 @@ int main(int argc, char* argv[])
 {
     qInstallMessageHandler(QuietPlatform);
     QApplication app(argc, argv);
+    zentaro::shell::LoadFontSubstitutes();
     // A blinking caret would make each picture differ from the last by chance.
     QApplication::setCursorFlashTime(0);
     QCommandLineParser parser;

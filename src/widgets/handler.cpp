@@ -1,17 +1,20 @@
-#include "shell/handler.h"
+#include "widgets/handler.h"
 
 #include "conventions/runtime_error.h"
-#include "shell/message_box.h"
+#include "widgets/message_box.h"
+#include "widgets/working_log.h"
 
 #include <QWidget>
 
 #include <new>
 
-namespace zentaro::shell {
+namespace zentaro::widgets {
 namespace {
 
 void Report(QWidget* window, int number, const QString& text)
 {
+    // The working of a calculation that stopped ends with what stopped it.
+    WorkingLogOf(window)->endHandler(QStringLiteral("Run-time error '%1': %2").arg(number).arg(text));
     MessageBox(window, QStringLiteral("Run-time error '%1':\n\n%2").arg(number).arg(text), msgstyle::kStop);
 }
 
@@ -19,8 +22,11 @@ void Report(QWidget* window, int number, const QString& text)
 
 void RunHandler(QWidget* window, const std::function<void()>& handler)
 {
+    WorkingLog* log = WorkingLogOf(window);
+    log->beginHandler();
     try {
         handler();
+        log->endHandler();
     } catch (const RuntimeError& error) {
         Report(window, error.number(), QString::fromUtf8(error.what()));
     } catch (const std::bad_alloc&) {
@@ -28,4 +34,4 @@ void RunHandler(QWidget* window, const std::function<void()>& handler)
     }
 }
 
-} // namespace zentaro::shell
+} // namespace zentaro::widgets

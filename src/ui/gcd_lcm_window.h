@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui_gcdlcm_window.h"
+#include "ui_gcd_lcm_window.h"
 
 #include <QWidget>
 

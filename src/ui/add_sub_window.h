@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui_addsub_window.h"
+#include "ui_add_sub_window.h"
 
 #include <QWidget>
 

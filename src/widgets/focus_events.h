@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace zentaro::ui {
+namespace zentaro::widgets {
 
 // The focus changes of one field that a person makes: Tab, Shift+Tab, a click
 // into another control. A message box opening over the window, or another window
@@ -43,4 +43,4 @@ private:
     QPointer<QAbstractButton> pendingClick_;
 };
 
-} // namespace zentaro::ui
+} // namespace zentaro::widgets

@@ -1,8 +1,8 @@
-#include "ui/symbol_glyphs.h"
+#include "widgets/symbol_glyphs.h"
 
-#include "ui/qt_text.h"
+#include "widgets/qt_text.h"
 
-namespace zentaro::ui {
+namespace zentaro::widgets {
 
 QString SymbolGlyphs(const QString& text)
 {
@@ -45,4 +45,4 @@ QString SymbolGlyphs(std::string_view utf8)
     return SymbolGlyphs(FromUtf8(utf8));
 }
 
-} // namespace zentaro::ui
+} // namespace zentaro::widgets

@@ -1,34 +1,28 @@
-#include "ui/window_setup.h"
+#include "widgets/window_setup.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFont>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QStringList>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QWidget>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <limits>
-
-#if ZENTARO_HAVE_FONTCONFIG
-#include <fontconfig/fontconfig.h>
-#endif
 
 #ifndef ZENTARO_FORMS_WITH_OWN_TAB_ORDER
 #define ZENTARO_FORMS_WITH_OWN_TAB_ORDER ""
 #endif
 
-namespace zentaro::ui {
+namespace zentaro::widgets {
 namespace {
 constexpr int kFrameWidthPixels = 2 * 3;
 constexpr int kFrameHeightPixels = 20 + 2 * 3;
@@ -182,12 +176,6 @@ void AppendInReadingOrder(QWidget* container, std::vector<QWidget*>& chain)
     }
 }
 
-QByteArray ZentaroFontConfiguration()
-{
-    QFile file(QStringLiteral(":/zentaro/fonts/zentaro-fonts.conf"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 QSize ClientSizeFromTwips(int widthTwips, int heightTwips)
@@ -200,6 +188,9 @@ void MakeCalculatorWindow(QWidget* window)
     window->setWindowFlags(Qt::Window | Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     window->setFixedSize(window->size());
+    // What a window offers beyond its buttons (copying, the working) goes in as
+    // actions of the window: its background's context menu lists them.
+    window->setContextMenuPolicy(Qt::ActionsContextMenu);
     DescribeControls(window);
 }
 
@@ -264,55 +255,4 @@ bool FormSetsTabOrder(const QString& formName)
     return forms.contains(formName);
 }
 
-std::vector<FontAlias> ParseFontAliases(const QByteArray& fontConfiguration)
-{
-    std::vector<FontAlias> aliases;
-    QXmlStreamReader xml(fontConfiguration);
-    bool inAlias = false;
-    bool inSubstitutes = false;
-    const auto isSubstituteList = [](QStringView name) {
-        return name == u"prefer" || name == u"accept" || name == u"default";
-    };
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement() && xml.name() == u"alias") {
-            aliases.emplace_back();
-            inAlias = true;
-        } else if (xml.isStartElement() && inAlias && isSubstituteList(xml.name())) {
-            inSubstitutes = true;
-        } else if (xml.isStartElement() && inAlias && xml.name() == u"family") {
-            const QString family = xml.readElementText().trimmed();
-            if (inSubstitutes)
-                aliases.back().substitutes << family;
-            else
-                aliases.back().family = family;
-        } else if (xml.isEndElement() && xml.name() == u"alias") {
-            inAlias = false;
-        } else if (xml.isEndElement() && isSubstituteList(xml.name())) {
-            inSubstitutes = false;
-        }
-    }
-    if (xml.hasError())
-        return {};
-    std::erase_if(aliases, [](const FontAlias& a) { return a.family.isEmpty() || a.substitutes.isEmpty(); });
-    return aliases;
-}
-
-void LoadFontSubstitutes()
-{
-    const QByteArray configuration = ZentaroFontConfiguration();
-    if (configuration.isEmpty())
-        return;
-#if ZENTARO_HAVE_FONTCONFIG
-    if (FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(),
-                                       reinterpret_cast<const FcChar8*>(configuration.constData()), FcTrue) == FcTrue)
-        return;
-#endif
-    for (const FontAlias& alias : ParseFontAliases(configuration))
-        QFont::insertSubstitutions(alias.family, alias.substitutes);
-}
-
-// Before any window asks for a font, so that the first lookup already sees the aliases.
-Q_COREAPP_STARTUP_FUNCTION(LoadFontSubstitutes)
-
-} // namespace zentaro::ui
+} // namespace zentaro::widgets

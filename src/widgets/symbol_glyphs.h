@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace zentaro::ui {
+namespace zentaro::widgets {
 
 // The old windows showed some texts in the font "Symbol", where ordinary
 // characters draw as Greek letters, the radical sign or arrows. Those texts are
@@ -16,4 +16,4 @@ QString SymbolGlyphs(const QString& text);
 // The same for a computation's UTF-8 text.
 QString SymbolGlyphs(std::string_view utf8);
 
-} // namespace zentaro::ui
+} // namespace zentaro::widgets

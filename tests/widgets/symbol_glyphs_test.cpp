@@ -1,8 +1,8 @@
-#include "ui/symbol_glyphs.h"
+#include "widgets/symbol_glyphs.h"
 
 #include <gtest/gtest.h>
 
-namespace zentaro::ui {
+namespace zentaro::widgets {
 namespace {
 
 TEST(SymbolGlyphs, MapsTheSymbolFontLettersAndLeavesTheRest)
@@ -14,4 +14,4 @@ TEST(SymbolGlyphs, MapsTheSymbolFontLettersAndLeavesTheRest)
 }
 
 } // namespace
-} // namespace zentaro::ui
+} // namespace zentaro::widgets

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace zentaro::ui {
+namespace zentaro::widgets {
 
 // A read-only multi-line field for a very long text, such as a list of a million
 // primes in one paragraph. The text lives in the document as in any plain text
@@ -19,11 +19,11 @@ namespace zentaro::ui {
 // and past some 80 million characters it shows nothing at all. The field wraps
 // the text itself at blanks from the widths of its characters, draws only the
 // lines in view, and does its own scrolling, selection and copying.
-class PrimeListField : public QPlainTextEdit {
+class LongTextField : public QPlainTextEdit {
     Q_OBJECT
 
 public:
-    explicit PrimeListField(QWidget* parent = nullptr);
+    explicit LongTextField(QWidget* parent = nullptr);
 
     // Told how much of a text is shown, in bytes of its UTF-8, out of how much.
     using Progress = std::function<void(qsizetype done, qsizetype total)>;
@@ -99,4 +99,4 @@ private:
     bool selecting_ = false;
 };
 
-} // namespace zentaro::ui
+} // namespace zentaro::widgets

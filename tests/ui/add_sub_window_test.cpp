@@ -1,4 +1,4 @@
-#include "ui/addsub_window.h"
+#include "ui/add_sub_window.h"
 
 #include "support/window_test.h"
 

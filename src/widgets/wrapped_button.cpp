@@ -1,9 +1,9 @@
-#include "ui/wrapped_button.h"
+#include "widgets/wrapped_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-namespace zentaro::ui {
+namespace zentaro::widgets {
 
 void WrappedButton::paintEvent(QPaintEvent*)
 {
@@ -19,4 +19,4 @@ void WrappedButton::paintEvent(QPaintEvent*)
     painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
 }
 
-} // namespace zentaro::ui
+} // namespace zentaro::widgets

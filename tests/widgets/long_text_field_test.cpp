@@ -1,4 +1,4 @@
-#include "ui/prime_list_field.h"
+#include "widgets/long_text_field.h"
 
 #include "numbers/primes.h"
 
@@ -14,7 +14,7 @@
 
 #include <algorithm>
 
-namespace zentaro::ui {
+namespace zentaro::widgets {
 namespace {
 
 QString PrimeText(double high)
@@ -22,7 +22,7 @@ QString PrimeText(double high)
     return QString::fromStdString(numbers::primes::ListPrimes(numbers::primes::CandidatesBetween(1, high)).text);
 }
 
-class PrimeListFieldTest : public ::testing::Test {
+class LongTextFieldTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -57,10 +57,10 @@ protected:
         return QFontMetricsF(field.font()).horizontalAdvance(field.toPlainText().mid(from, to - from));
     }
 
-    PrimeListField field;
+    LongTextField field;
 };
 
-TEST_F(PrimeListFieldTest, WrapsAtBlanksAsWideAsTheFieldAllows)
+TEST_F(LongTextFieldTest, WrapsAtBlanksAsWideAsTheFieldAllows)
 {
     const QString cases[] = {PrimeText(20000), QString(500, u'x'), QStringLiteral("one\ntwo three\n\nfour"),
                              QStringLiteral("short   ") + QString(300, u'7') + QStringLiteral("   end"), QString()};
@@ -92,7 +92,7 @@ TEST_F(PrimeListFieldTest, WrapsAtBlanksAsWideAsTheFieldAllows)
     }
 }
 
-TEST_F(PrimeListFieldTest, HoldsTheTextLaysNothingOutAndScrolls)
+TEST_F(LongTextFieldTest, HoldsTheTextLaysNothingOutAndScrolls)
 {
     const QString text = PrimeText(300000);
     field.showText(text.toStdString());
@@ -141,7 +141,7 @@ TEST_F(PrimeListFieldTest, HoldsTheTextLaysNothingOutAndScrolls)
     EXPECT_EQ(bar->maximum(), 0);
 }
 
-TEST_F(PrimeListFieldTest, SelectsWithTheMouseAndCopiesEverything)
+TEST_F(LongTextFieldTest, SelectsWithTheMouseAndCopiesEverything)
 {
     const QString text = PrimeText(300000);
     field.showText(text.toStdString());
@@ -165,4 +165,4 @@ TEST_F(PrimeListFieldTest, SelectsWithTheMouseAndCopiesEverything)
 }
 
 } // namespace
-} // namespace zentaro::ui
+} // namespace zentaro::widgets

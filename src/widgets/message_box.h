@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace zentaro::shell {
+namespace zentaro::widgets {
 
 inline const QString kApplicationTitle = QStringLiteral("Zentaro");
 
@@ -16,11 +16,10 @@ MessageAnswer MessageBox(QWidget* parent, const QString& text, int style = msgst
                          const QString& title = {});
 
 // A modal input box; Cancel gives the empty text.
-QString InputBox(QWidget* parent, const QString& prompt, const QString& title = {},
-                 const QString& defaultReply = {});
+QString InputBox(QWidget* parent, const QString& prompt, const QString& title = {}, const QString& defaultReply = {});
 
 // The same boxes as callbacks for the computations.
 ShowMessage MessageCallback(QWidget* parent);
 AskInput InputCallback(QWidget* parent);
 
-} // namespace zentaro::shell
+} // namespace zentaro::widgets

@@ -1,4 +1,4 @@
-#include "ui/prime_list_field.h"
+#include "widgets/long_text_field.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -16,7 +16,7 @@
 #include <climits>
 #include <cmath>
 
-namespace zentaro::ui {
+namespace zentaro::widgets {
 
 // The document's layout, reduced to telling the field that the text changed. It
 // lays out nothing, so the field's own drawing is all there is; the document
@@ -24,7 +24,7 @@ namespace zentaro::ui {
 // drawing or placing the cursor on its own.
 class ParagraphLayout : public QPlainTextDocumentLayout {
 public:
-    ParagraphLayout(QTextDocument* document, PrimeListField* field) : QPlainTextDocumentLayout(document), field_(field)
+    ParagraphLayout(QTextDocument* document, LongTextField* field) : QPlainTextDocumentLayout(document), field_(field)
     {
     }
 
@@ -35,10 +35,10 @@ protected:
     void documentChanged(int, int, int) override { field_->documentTextChanged(); }
 
 private:
-    PrimeListField* field_;
+    LongTextField* field_;
 };
 
-PrimeListField::PrimeListField(QWidget* parent) : QPlainTextEdit(parent)
+LongTextField::LongTextField(QWidget* parent) : QPlainTextEdit(parent)
 {
     auto* document = new QTextDocument(this);
     document->setDocumentLayout(new ParagraphLayout(document, this));
@@ -54,40 +54,40 @@ PrimeListField::PrimeListField(QWidget* parent) : QPlainTextEdit(parent)
 // The plain text edit's own cursor, selection and blinking all ask the block's
 // layout for lines, which first goes through the whole text: it is given no
 // interaction with the text at all, and the field does it instead.
-void PrimeListField::keepOutOfTheText()
+void LongTextField::keepOutOfTheText()
 {
     setTextInteractionFlags(Qt::NoTextInteraction);
 }
 
-qreal PrimeListField::margin() const
+qreal LongTextField::margin() const
 {
     return document()->documentMargin();
 }
 
-qreal PrimeListField::lineSpacing() const
+qreal LongTextField::lineSpacing() const
 {
     return QFontMetricsF(font()).lineSpacing();
 }
 
-int PrimeListField::linesInView() const
+int LongTextField::linesInView() const
 {
     return std::max(1, static_cast<int>((viewport()->height() - 2 * margin()) / lineSpacing()));
 }
 
-void PrimeListField::measureFont()
+void LongTextField::measureFont()
 {
     const QFontMetricsF metrics(font());
     for (char16_t code = 0; code < latinAdvances_.size(); ++code)
         latinAdvances_[code] = metrics.horizontalAdvance(QChar(code));
 }
 
-qreal PrimeListField::advance(QChar c) const
+qreal LongTextField::advance(QChar c) const
 {
     const char16_t code = c.unicode();
     return code < latinAdvances_.size() ? latinAdvances_[code] : QFontMetricsF(font()).horizontalAdvance(c);
 }
 
-qreal PrimeListField::widthOf(qsizetype from, qsizetype to) const
+qreal LongTextField::widthOf(qsizetype from, qsizetype to) const
 {
     qreal width = 0;
     for (qsizetype i = from; i < to; ++i)
@@ -95,7 +95,7 @@ qreal PrimeListField::widthOf(qsizetype from, qsizetype to) const
     return width;
 }
 
-qsizetype PrimeListField::lineEnd(qsizetype line) const
+qsizetype LongTextField::lineEnd(qsizetype line) const
 {
     const auto next = static_cast<std::size_t>(line) + 1;
     qsizetype end = next < lineStarts_.size() ? lineStarts_[next] : text_.size();
@@ -104,7 +104,7 @@ qsizetype PrimeListField::lineEnd(qsizetype line) const
     return end;
 }
 
-void PrimeListField::showText(std::string_view utf8, const Progress& progress)
+void LongTextField::showText(std::string_view utf8, const Progress& progress)
 {
     // The document tells of its changes in several steps; the field takes the
     // text as given, piece by piece, without reading it back. One edit block holds
@@ -112,10 +112,10 @@ void PrimeListField::showText(std::string_view utf8, const Progress& progress)
     // the layout, which goes through all the text.
     QTextCursor end(document());
     struct Showing {
-        PrimeListField* field;
+        LongTextField* field;
         QTextCursor& end;
         bool undo = field->document()->isUndoRedoEnabled();
-        Showing(PrimeListField* f, QTextCursor& e) : field(f), end(e)
+        Showing(LongTextField* f, QTextCursor& e) : field(f), end(e)
         {
             field->showing_ = true;
             field->document()->setUndoRedoEnabled(false);
@@ -153,7 +153,7 @@ void PrimeListField::showText(std::string_view utf8, const Progress& progress)
     }
 }
 
-void PrimeListField::documentTextChanged()
+void LongTextField::documentTextChanged()
 {
     if (showing_)
         return;
@@ -163,7 +163,7 @@ void PrimeListField::documentTextChanged()
     viewport()->update();
 }
 
-void PrimeListField::rewrap()
+void LongTextField::rewrap()
 {
     lineStarts_.assign(1, 0);
     wrap_ = {};
@@ -174,7 +174,7 @@ void PrimeListField::rewrap()
 // while they fit, blanks may hang past the edge, a word wider than the line is
 // cut where the line is full, and a line feed ends a line. It goes on from where
 // it stopped, so that a text can be wrapped as its pieces arrive.
-void PrimeListField::wrap()
+void LongTextField::wrap()
 {
     const qreal width = viewport()->width() - 2 * margin();
     const QChar* s = text_.constData();
@@ -216,7 +216,7 @@ void PrimeListField::wrap()
     updateScrollRange();
 }
 
-void PrimeListField::updateScrollRange()
+void LongTextField::updateScrollRange()
 {
     const int inView = linesInView();
     const auto lines = static_cast<qsizetype>(lineStarts_.size());
@@ -226,7 +226,7 @@ void PrimeListField::updateScrollRange()
     bar->setSingleStep(1);
 }
 
-qsizetype PrimeListField::positionAt(const QPointF& point) const
+qsizetype LongTextField::positionAt(const QPointF& point) const
 {
     const qsizetype lines = static_cast<qsizetype>(lineStarts_.size());
     const auto row = static_cast<qsizetype>(std::floor((point.y() - margin()) / lineSpacing()));
@@ -243,7 +243,7 @@ qsizetype PrimeListField::positionAt(const QPointF& point) const
     return position;
 }
 
-void PrimeListField::paintEvent(QPaintEvent*)
+void LongTextField::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
     painter.setFont(font());
@@ -271,12 +271,12 @@ void PrimeListField::paintEvent(QPaintEvent*)
     }
 }
 
-void PrimeListField::scrollContentsBy(int, int)
+void LongTextField::scrollContentsBy(int, int)
 {
     viewport()->update();
 }
 
-void PrimeListField::keyPressEvent(QKeyEvent* event)
+void LongTextField::keyPressEvent(QKeyEvent* event)
 {
     QScrollBar* bar = verticalScrollBar();
     const bool shift = event->modifiers() & Qt::ShiftModifier;
@@ -300,23 +300,23 @@ void PrimeListField::keyPressEvent(QKeyEvent* event)
         event->ignore();
 }
 
-void PrimeListField::selectTo(qsizetype anchor, qsizetype position)
+void LongTextField::selectTo(qsizetype anchor, qsizetype position)
 {
     anchor_ = anchor;
     position_ = position;
     viewport()->update();
 }
 
-void PrimeListField::copy() const
+void LongTextField::copy() const
 {
     if (selectionEnd() > selectionStart())
         QGuiApplication::clipboard()->setText(selectedText());
 }
 
-void PrimeListField::contextMenuEvent(QContextMenuEvent* event)
+void LongTextField::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    QAction* copyAction = menu.addAction(QStringLiteral("&Copy"), this, &PrimeListField::copy);
+    QAction* copyAction = menu.addAction(QStringLiteral("&Copy"), this, &LongTextField::copy);
     copyAction->setShortcut(QKeySequence::Copy);
     copyAction->setEnabled(selectionEnd() > selectionStart());
     menu.addAction(QStringLiteral("Select All"), this, [this] { selectTo(0, text_.size()); })
@@ -324,7 +324,7 @@ void PrimeListField::contextMenuEvent(QContextMenuEvent* event)
     menu.exec(event->globalPos());
 }
 
-void PrimeListField::mousePressEvent(QMouseEvent* event)
+void LongTextField::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
         QPlainTextEdit::mousePressEvent(event);
@@ -335,7 +335,7 @@ void PrimeListField::mousePressEvent(QMouseEvent* event)
     selecting_ = true;
 }
 
-void PrimeListField::mouseMoveEvent(QMouseEvent* event)
+void LongTextField::mouseMoveEvent(QMouseEvent* event)
 {
     if (!selecting_ || !(event->buttons() & Qt::LeftButton)) {
         QPlainTextEdit::mouseMoveEvent(event);
@@ -349,7 +349,7 @@ void PrimeListField::mouseMoveEvent(QMouseEvent* event)
     selectTo(anchor_, positionAt(event->position()));
 }
 
-void PrimeListField::mouseReleaseEvent(QMouseEvent* event)
+void LongTextField::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || !selecting_) {
         QPlainTextEdit::mouseReleaseEvent(event);
@@ -359,7 +359,7 @@ void PrimeListField::mouseReleaseEvent(QMouseEvent* event)
 }
 
 // A double click selects the word under the mouse: the run of characters between blanks.
-void PrimeListField::mouseDoubleClickEvent(QMouseEvent* event)
+void LongTextField::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
         QPlainTextEdit::mouseDoubleClickEvent(event);
@@ -378,19 +378,19 @@ void PrimeListField::mouseDoubleClickEvent(QMouseEvent* event)
 
 // The plain text edit sets the scroll bar from its own idea of the lines when it
 // is resized, shown or restyled: the field sets it back to its own.
-void PrimeListField::resizeEvent(QResizeEvent* event)
+void LongTextField::resizeEvent(QResizeEvent* event)
 {
     QPlainTextEdit::resizeEvent(event);
     rewrap();
 }
 
-void PrimeListField::showEvent(QShowEvent* event)
+void LongTextField::showEvent(QShowEvent* event)
 {
     QPlainTextEdit::showEvent(event);
     updateScrollRange();
 }
 
-void PrimeListField::changeEvent(QEvent* event)
+void LongTextField::changeEvent(QEvent* event)
 {
     QPlainTextEdit::changeEvent(event);
     if (event->type() == QEvent::ReadOnlyChange)
@@ -401,4 +401,4 @@ void PrimeListField::changeEvent(QEvent* event)
     }
 }
 
-} // namespace zentaro::ui
+} // namespace zentaro::widgets

@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-namespace zentaro::ui {
+namespace zentaro::widgets {
 
 // A push button whose caption wraps onto several lines when it is wider than the
 // button, as the tall buttons of the old forms did. "&&" still shows one "&".
@@ -16,4 +16,4 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-} // namespace zentaro::ui
+} // namespace zentaro::widgets

@@ -1,15 +1,13 @@
 #pragma once
 
-#include <QByteArray>
 #include <QSize>
 #include <QString>
-#include <QStringList>
 
 #include <vector>
 
 class QWidget;
 
-namespace zentaro::ui {
+namespace zentaro::widgets {
 
 inline constexpr int kTwipsPerPixel = 15;
 
@@ -52,17 +50,4 @@ std::vector<QWidget*> ReadingOrder(QWidget* container);
 // True for a form whose definition lists its own Tab order.
 bool FormSetsTabOrder(const QString& formName);
 
-// A font family and the families to draw it with instead, as an alias file of
-// the system's font configuration lists them.
-struct FontAlias {
-    QString family;
-    QStringList substitutes;
-};
-std::vector<FontAlias> ParseFontAliases(const QByteArray& fontConfiguration);
-
-// Adds Zentaro's font aliases to the font configuration (to Qt's own list of
-// substitutions where the build has no font configuration library). Runs by
-// itself when the application object is made.
-void LoadFontSubstitutes();
-
-} // namespace zentaro::ui
+} // namespace zentaro::widgets

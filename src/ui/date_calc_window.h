@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui_datecalc_window.h"
+#include "ui_date_calc_window.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
-#include "ui/focus_events.h"
+#include "widgets/focus_events.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QTimer>
 #include <QWidget>
 
-namespace zentaro::ui {
+namespace zentaro::widgets {
 namespace {
 
 bool IsWindowSystemChange(Qt::FocusReason reason)
@@ -69,4 +69,4 @@ void FieldFocus::forgetPendingClick()
     pendingClick_ = nullptr;
 }
 
-} // namespace zentaro::ui
+} // namespace zentaro::widgets

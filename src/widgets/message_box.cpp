@@ -1,15 +1,13 @@
-#include "shell/message_box.h"
+#include "widgets/message_box.h"
 
-#include "ui/qt_text.h"
+#include "widgets/qt_text.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
 
-namespace zentaro::shell {
+namespace zentaro::widgets {
 namespace {
-
-using ui::FromUtf8;
 
 QMessageBox::Icon IconOf(int style)
 {
@@ -74,4 +72,4 @@ AskInput InputCallback(QWidget* parent)
     };
 }
 
-} // namespace zentaro::shell
+} // namespace zentaro::widgets

@@ -1,4 +1,4 @@
-#include "ui/gcdlcm_window.h"
+#include "ui/gcd_lcm_window.h"
 
 #include "shell/calculator_catalogue.h"
 #include "support/window_test.h"

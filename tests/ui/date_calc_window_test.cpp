@@ -1,4 +1,4 @@
-#include "ui/datecalc_window.h"
+#include "ui/date_calc_window.h"
 
 #include "support/window_test.h"
 

@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace zentaro::shell {
+namespace zentaro::widgets {
 
 // Runs one event handler; a run-time error stops it and is reported in a message
 // box ("Run-time error '6':" and "Overflow"), and the application goes on.
@@ -26,4 +26,4 @@ template <typename Window> void ConnectClick(QAbstractButton* button, Window* wi
     ConnectHandler(button, &QAbstractButton::clicked, window, handler);
 }
 
-} // namespace zentaro::shell
+} // namespace zentaro::widgets

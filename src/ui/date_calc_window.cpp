@@ -1,0 +1,128 @@
+#include "ui/date_calc_window.h"
+
+#include "widgets/qt_text.h"
+
+#include "dates/date_questions.h"
+#include "dates/date_text.h"
+#include "widgets/focus_events.h"
+#include "widgets/handler.h"
+#include "widgets/message_box.h"
+#include "widgets/window_setup.h"
+
+#include <string>
+#include <string_view>
+
+namespace zentaro::ui {
+namespace {
+
+using dates::Direction;
+using dates::Unit;
+
+template <typename Window> void ConnectLostFocus(QLineEdit* field, Window* window, void (Window::*handler)())
+{
+    widgets::ConnectHandler(new widgets::FieldFocus(field), &widgets::FieldFocus::left, window, handler);
+}
+
+} // namespace
+
+DatecalcWindow::DatecalcWindow(QWidget* parent) : QWidget(parent)
+{
+    setupUi(this);
+    widgets::MakeCalculatorWindow(this);
+    ConnectLostFocus(Date11, this, &DatecalcWindow::Date11_LostFocus);
+    ConnectLostFocus(Date12, this, &DatecalcWindow::Date12_LostFocus);
+    ConnectLostFocus(Date21, this, &DatecalcWindow::Date21_LostFocus);
+    ConnectLostFocus(Date31, this, &DatecalcWindow::Date31_LostFocus);
+    ConnectLostFocus(Date4, this, &DatecalcWindow::Date4_LostFocus);
+    widgets::ConnectHandler(new widgets::FieldFocus(a2), &widgets::FieldFocus::entered, this,
+                            &DatecalcWindow::a2_GotFocus);
+    widgets::ConnectClick(Command1, this, &DatecalcWindow::Command1_Click);
+    widgets::ConnectClick(Command2, this, &DatecalcWindow::Command2_Click);
+    widgets::ConnectClick(Command3, this, &DatecalcWindow::Command3_Click);
+    widgets::ConnectClick(Command4, this, &DatecalcWindow::Command4_Click);
+}
+
+void DatecalcWindow::CheckDateField(QLineEdit* field)
+{
+    const std::string s = widgets::ToUtf8(field->text());
+    if (dates::IsWronglyFormed(s)) {
+        widgets::MessageBox(this, widgets::FromUtf8(dates::kWrongDateMessage));
+        field->setText(widgets::FromUtf8(dates::kDatePlaceholder));
+    }
+}
+
+void DatecalcWindow::Date11_LostFocus()
+{
+    CheckDateField(Date11);
+}
+
+void DatecalcWindow::Date12_LostFocus()
+{
+    CheckDateField(Date12);
+}
+
+void DatecalcWindow::Date21_LostFocus()
+{
+    CheckDateField(Date21);
+}
+
+void DatecalcWindow::Date31_LostFocus()
+{
+    CheckDateField(Date31);
+}
+
+void DatecalcWindow::Date4_LostFocus()
+{
+    CheckDateField(Date4);
+}
+
+void DatecalcWindow::a2_GotFocus()
+{
+    a2->setText(QString());
+}
+
+void DatecalcWindow::Command1_Click()
+{
+    if (opndays1->isChecked())
+        a1->setText(widgets::FromUtf8(
+            dates::DateDifference(widgets::ToUtf8(Date11->text()), widgets::ToUtf8(Date12->text()), Unit::Days)));
+    if (opnmonths1->isChecked())
+        a1->setText(widgets::FromUtf8(
+            dates::DateDifference(widgets::ToUtf8(Date11->text()), widgets::ToUtf8(Date12->text()), Unit::Months)));
+    if (opnyrs1->isChecked())
+        a1->setText(widgets::FromUtf8(
+            dates::DateDifference(widgets::ToUtf8(Date11->text()), widgets::ToUtf8(Date12->text()), Unit::Years)));
+}
+
+void DatecalcWindow::Command2_Click()
+{
+    if (opndays2->isChecked())
+        Date22->setText(widgets::FromUtf8(dates::ShiftedDate(
+            widgets::ToUtf8(Date21->text()), widgets::ToUtf8(a2->text()), Unit::Days, Direction::Forward)));
+    if (opnmonths2->isChecked())
+        Date22->setText(widgets::FromUtf8(dates::ShiftedDate(
+            widgets::ToUtf8(Date21->text()), widgets::ToUtf8(a2->text()), Unit::Months, Direction::Forward)));
+    if (opnyrs2->isChecked())
+        Date22->setText(widgets::FromUtf8(dates::ShiftedDate(
+            widgets::ToUtf8(Date21->text()), widgets::ToUtf8(a2->text()), Unit::Years, Direction::Forward)));
+}
+
+void DatecalcWindow::Command3_Click()
+{
+    if (opndays3->isChecked())
+        Date32->setText(widgets::FromUtf8(dates::ShiftedDate(
+            widgets::ToUtf8(Date31->text()), widgets::ToUtf8(a3->text()), Unit::Days, Direction::Back)));
+    if (opnmonths3->isChecked())
+        Date32->setText(widgets::FromUtf8(dates::ShiftedDate(
+            widgets::ToUtf8(Date31->text()), widgets::ToUtf8(a3->text()), Unit::Months, Direction::Back)));
+    if (opnyrs3->isChecked())
+        Date32->setText(widgets::FromUtf8(dates::ShiftedDate(
+            widgets::ToUtf8(Date31->text()), widgets::ToUtf8(a3->text()), Unit::Years, Direction::Back)));
+}
+
+void DatecalcWindow::Command4_Click()
+{
+    a4->setText(widgets::FromUtf8(dates::WeekdayOf(widgets::ToUtf8(Date4->text()))));
+}
+
+} // namespace zentaro::ui
