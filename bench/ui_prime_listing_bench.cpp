@@ -3,10 +3,13 @@
 // --child, which opens the prime window offscreen, clicks Generate, shows the
 // list, scrolls to its end and paints, and tells how long that took. The wall
 // time of `primesieve LOW HIGH -p -t1 > /dev/null` is the yardstick; primesieve
-// cannot go past 2^64, so the last row compares with the 32-bit range.
+// cannot go past 2^64, so the last row compares with the 32-bit range. Saving
+// the whole list to a file, and closing the window during a listing, are timed
+// too.
 //
 //   ui_prime_listing_bench --benchmark_counters_tabular=true
 #include "ui/prime_window.h"
+#include "widgets/long_text_field.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,6 +22,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -119,6 +123,22 @@ void Listing(benchmark::State& state, std::string high, std::string compareWith)
     state.counters["x_primesieve"] = yardstick.contains(compareWith) ? mean / yardstick[compareWith] : 0;
 }
 
+// The whole text written to a file, after the listing.
+void SaveList(benchmark::State& state, std::string high)
+{
+    const std::string path = "/tmp/zentaro_prime_listing_bench.txt";
+    for (auto _ : state) {
+        const Outcome o = Spawn({self, "--child-save", "1", high, path}, true);
+        std::remove(path.c_str());
+        if (o.seconds < 0) {
+            state.SkipWithError("the child failed");
+            return;
+        }
+        state.SetIterationTime(std::stod(o.output));
+        state.counters["peak_MiB"] = std::max<double>(state.counters["peak_MiB"], o.peakMiB);
+    }
+}
+
 // How long a listing goes on after its window is closed under it.
 void CloseDuringListing(benchmark::State& state, std::string high)
 {
@@ -138,9 +158,14 @@ QWidget* Modal()
     return QApplication::activeModalWidget();
 }
 
-// The child: one click on Generate, offscreen, timed up to the list painted at its end.
-int Child(int argc, char** argv, bool closeDuringListing)
+enum class Mode { List, CloseDuringListing, Save };
+
+// The child: one click on Generate, offscreen, timed up to the list painted at
+// its end; or then saved, timed from the save; or closed during the listing,
+// timed from the close.
+int Child(int argc, char** argv, Mode mode)
 {
+    const bool closeDuringListing = mode == Mode::CloseDuringListing;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     zentaro::ui::PrimeWindow window;
@@ -177,6 +202,13 @@ int Child(int argc, char** argv, bool closeDuringListing)
         std::printf("%.6f\n", closed.isValid() ? static_cast<double>(closed.nsecsElapsed()) / 1e9 : -1.0);
         return closed.isValid() ? 0 : 1;
     }
+    if (mode == Mode::Save) {
+        clock.start();
+        const bool saved = qobject_cast<zentaro::widgets::LongTextField*>(list)->saveTo(
+                               QString::fromLocal8Bit(argv[4])) == zentaro::widgets::LongTextField::Saved::Yes;
+        std::printf("%.6f\n", static_cast<double>(clock.nsecsElapsed()) / 1e9);
+        return saved ? 0 : 1;
+    }
     QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
     QApplication::sendEvent(list, &end);
     window.repaint();
@@ -189,8 +221,13 @@ int Child(int argc, char** argv, bool closeDuringListing)
 
 int main(int argc, char** argv)
 {
-    if (argc == 4 && (std::string(argv[1]) == "--child" || std::string(argv[1]) == "--child-close"))
-        return Child(argc, argv, std::string(argv[1]) == "--child-close");
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (argc == 4 && mode == "--child")
+        return Child(argc, argv, Mode::List);
+    if (argc == 4 && mode == "--child-close")
+        return Child(argc, argv, Mode::CloseDuringListing);
+    if (argc == 5 && mode == "--child-save")
+        return Child(argc, argv, Mode::Save);
     self = argv[0];
     const std::pair<const char*, const char*> rows[] = {
         {"10000000", "10000000"}, {"1000000000", "1000000000"}, {"2147483647", "2147483647"}, {"1e308", "2147483647"}};
@@ -206,6 +243,10 @@ int main(int argc, char** argv)
             ->Unit(benchmark::kMillisecond)
             ->Iterations(3);
     }
+    benchmark::RegisterBenchmark("SaveList/1..2147483647", SaveList, std::string("2147483647"))
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
     benchmark::RegisterBenchmark("CloseDuringListing/1..2147483647", CloseDuringListing, std::string("2147483647"))
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond)

@@ -61,24 +61,29 @@ private:
 };
 
 ModalProgress::ModalProgress(QWidget* owner, QString label, int delayMilliseconds)
-    : owner_(owner), label_(std::move(label)), delay_(delayMilliseconds)
+    : owner_(owner), label_(std::move(label)), delay_(delayMilliseconds), ownerWasVisible_(owner->isVisible())
 {
     started_.start();
 }
 
 ModalProgress::~ModalProgress()
 {
+    finish();
+}
+
+void ModalProgress::finish()
+{
     delete dialog_.data();
 }
 
-bool ModalProgress::ownerGone() const
+bool ModalProgress::ownerClosed() const
 {
-    return owner_.isNull() || !owner_->isVisible();
+    return owner_.isNull() || (ownerWasVisible_ && !owner_->isVisible());
 }
 
 bool ModalProgress::report(qint64 done, qint64 total)
 {
-    if (!stopped_ && ownerGone())
+    if (!stopped_ && ownerClosed())
         stopped_ = true;
     if (!stopped_ && dialog_.isNull() && started_.elapsed() >= delay_ && done < total) {
         dialog_ = new Dialog(owner_->window(), label_);
@@ -93,7 +98,7 @@ bool ModalProgress::report(qint64 done, qint64 total)
             QCoreApplication::processEvents();
             sinceEvents_.start();
         }
-        stopped_ = dialog_.isNull() || dialog_->cancelled() || ownerGone();
+        stopped_ = dialog_.isNull() || dialog_->cancelled() || ownerClosed();
     }
     if (stopped_ && !dialog_.isNull())
         dialog_->hide();

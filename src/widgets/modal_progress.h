@@ -23,17 +23,20 @@ public:
 
     // Whether to go on, with `done` of `total` steps done.
     bool report(qint64 done, qint64 total);
-    bool stopped() const { return stopped_; }
+    // The owner's window was closed, hidden or deleted since the work began:
+    // the caller leaves it alone.
+    bool ownerClosed() const;
+    // Takes the dialog away, once the work is over.
+    void finish();
 
 private:
     class Dialog;
-
-    bool ownerGone() const;
 
     QPointer<QWidget> owner_;
     QPointer<Dialog> dialog_;
     QString label_;
     int delay_;
+    bool ownerWasVisible_;
     QElapsedTimer started_;
     QElapsedTimer sinceEvents_;
     bool stopped_ = false;

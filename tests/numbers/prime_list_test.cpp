@@ -72,13 +72,16 @@ constexpr std::int64_t kWindow = primes::kSieveWindow;
 
 TEST(PrimeList, TheTextAgreesWithAPlainSieve)
 {
-    // Inside one window, across the sieve's windows, across powers of ten, at the 32-bit edge.
-    std::vector<std::pair<std::int64_t, std::int64_t>> ranges{
-        {1, 1},         {1, 2},          {2, 2},          {1, 3},
-        {4, 4},         {90, 96},        {1, 10},         {8, 120},
-        {1, 200000},    {131071, 1999993}, {kWindow - 40, kWindow + 40}, {3 * kWindow - 1, 3 * kWindow},
-        {999000, 1001000}, {9999000, 10001000}, {999999000, 1000001000}, {2147183647, 2147483647},
-        {2147483647, 2147483647}, {2147483629, 2147483646}};
+    // Pairs of limits: inside one window of the sieve (524288 wide), across
+    // windows, across powers of ten, at the 32-bit edge.
+    const std::int64_t limits[] = {
+        1,        1,         1,          2,          2,          2,          1,          3,          4,
+        4,        90,        96,         1,          10,         8,          120,        1,          200000,
+        131071,   1999993,   524248,     524328,     1572863,    1572864,    999000,     1001000,    9999000,
+        10001000, 999999000, 1000001000, 2147183647, 2147483647, 2147483647, 2147483647, 2147483629, 2147483646};
+    std::vector<std::pair<std::int64_t, std::int64_t>> ranges;
+    for (std::size_t i = 0; i + 1 < std::size(limits); i += 2)
+        ranges.emplace_back(limits[i], limits[i + 1]);
     for (std::uint32_t x = 99, i = 0; i < 30; ++i) {
         x = x * 1664525u + 1013904223u;
         const std::int64_t low = x % 3000000 + 1;
@@ -96,7 +99,8 @@ TEST(PrimeList, TheTextAgreesWithAPlainSieve)
 TEST(PrimeList, AnyStretchOfTheTextIsMadeAgainAsInTheWhole)
 {
     for (const auto& [low, high] : {std::pair<std::int64_t, std::int64_t>{1, 3 * kWindow + 1000},
-                                    {999990000, 1000010000}, {2147483647 - kWindow - 5000, 2147483647}}) {
+                                    {999990000, 1000010000},
+                                    {2147483647 - kWindow - 5000, 2147483647}}) {
         SCOPED_TRACE(low);
         const primes::PrimeList list = List(low, high);
         const std::u16string whole = Utf16(SieveText(low, high));
@@ -144,10 +148,7 @@ TEST(PrimeList, RunsOfEqualEntriesAndTheirSizes)
         std::int64_t low, high;
         std::vector<primes::PrimeList::Run> runs;
     } cases[] = {
-        {1, 1000, {{1, 4}, {2, 21}, {3, 143}}},
-        {1, 1, {}},
-        {8, 12, {{1, 0 + 0}, {2, 1}}},
-        {97, 101, {{2, 1}, {3, 1}}},
+        {1, 1000, {{1, 4}, {2, 21}, {3, 143}}}, {1, 1, {}}, {8, 12, {{1, 0 + 0}, {2, 1}}}, {97, 101, {{2, 1}, {3, 1}}},
         {2147483000, 2147483647, {{10, 27}}},
     };
     for (const auto& c : cases) {
@@ -172,8 +173,12 @@ TEST(PrimeList, TheSieveFindsThePrimesOfAnyWindow)
 {
     primes::SegmentedSieve sieve;
     std::vector<std::uint32_t> found;
-    for (const auto& [low, high] : {std::pair<std::uint32_t, std::uint32_t>{0, 0}, {0, 100}, {17, 17}, {169, 169},
-                                    {kWindow, 2 * kWindow - 1}, {4294967295u - kWindow + 1, 4294967295u}}) {
+    for (const auto& [low, high] : {std::pair<std::uint32_t, std::uint32_t>{0, 0},
+                                    {0, 100},
+                                    {17, 17},
+                                    {169, 169},
+                                    {kWindow, 2 * kWindow - 1},
+                                    {4294967295u - kWindow + 1, 4294967295u}}) {
         sieve.primes(low, high, found);
         const std::vector<std::int64_t> expected = SievePrimes(low, high);
         EXPECT_TRUE(std::equal(found.begin(), found.end(), expected.begin(), expected.end())) << low;
