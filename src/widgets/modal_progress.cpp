@@ -14,6 +14,8 @@ namespace {
 constexpr int kSteps = 1000;
 // Events are handled at most this often, which keeps the dialog lively and costs the work nothing.
 constexpr int kEventsEveryMilliseconds = 15;
+// The work of this long is enough to tell how long the whole will take.
+constexpr int kEstimateAfterMilliseconds = 50;
 
 } // namespace
 
@@ -81,11 +83,21 @@ bool ModalProgress::ownerClosed() const
     return owner_.isNull() || (ownerWasVisible_ && !owner_->isVisible());
 }
 
+// Once the delay has passed, or earlier when the work so far tells that the
+// whole will take longer than the delay.
+bool ModalProgress::looksLong(qint64 done, qint64 total) const
+{
+    const qint64 elapsed = started_.elapsed();
+    return elapsed >= delay_ ||
+           (done > 0 && elapsed >= kEstimateAfterMilliseconds &&
+            static_cast<double>(elapsed) * static_cast<double>(total) / static_cast<double>(done) >= delay_);
+}
+
 bool ModalProgress::report(qint64 done, qint64 total)
 {
     if (!stopped_ && ownerClosed())
         stopped_ = true;
-    if (!stopped_ && dialog_.isNull() && started_.elapsed() >= delay_ && done < total) {
+    if (!stopped_ && dialog_.isNull() && done < total && looksLong(done, total)) {
         dialog_ = new Dialog(owner_->window(), label_);
         dialog_->show();
         sinceEvents_.invalidate();

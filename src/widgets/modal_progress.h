@@ -8,12 +8,13 @@
 namespace zentaro::widgets {
 
 // Long work inside a handler, while the whole application waits for it. Once the
-// work has taken `delay`, an application-modal dialog shows how far it has got,
-// with Cancel; only while that dialog is up are events handled between steps, so
-// that the dialog answers and nothing else can start. Cancel, Escape and the
-// dialog's close box stop the work, and so does closing, hiding or deleting the
-// window of `owner`: the caller reports after each step and stops at false, and
-// then touches nothing of a window that may be gone.
+// work takes, or looks like taking, longer than `delay`, an application-modal
+// dialog shows how far it has got, with Cancel; only while that dialog is up are
+// events handled between steps, so that the dialog answers and nothing else can
+// start. Cancel, Escape and the dialog's close box stop the work, and so does
+// closing, hiding or deleting the window of `owner`: the caller reports after
+// each step and stops at false, and then touches nothing of a window that may be
+// gone.
 class ModalProgress {
 public:
     ModalProgress(QWidget* owner, QString label, int delayMilliseconds);
@@ -31,6 +32,8 @@ public:
 
 private:
     class Dialog;
+
+    bool looksLong(qint64 done, qint64 total) const;
 
     QPointer<QWidget> owner_;
     QPointer<Dialog> dialog_;

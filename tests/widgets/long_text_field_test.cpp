@@ -34,7 +34,7 @@ public:
     void read(qsizetype from, qsizetype n, char16_t* out) const override
     {
         std::int64_t k = first_;
-        for (std::int64_t step = std::int64_t{1} << 40; step > 0; step /= 2) {
+        for (std::int64_t step = std::int64_t{1} << 60; step > 0; step /= 2) {
             if (k + step <= last_ && startOf(k + step) <= from)
                 k += step;
         }
@@ -251,6 +251,24 @@ TEST_F(LongTextFieldTest, AsksBeforeCopyingAVeryLongSelection)
     key(Qt::Key_C, Qt::ControlModifier);
     dialogs.checkDone();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+}
+
+// More characters than any machine can hold: copying them is a run-time error,
+// and the field goes on.
+TEST_F(LongTextFieldTest, ACopyTooLongToHoldIsOutOfMemory)
+{
+    field.setText(std::make_shared<NumberList>(1, 200000000000000000));
+    const qsizetype size = field.text().size();
+    dialogs.message(QStringLiteral("The selection is %1 characters long. Copy it anyway?").arg(size),
+                    QStringLiteral("Yes"));
+    dialogs.runtimeError(7, QStringLiteral("Out of memory"));
+    key(Qt::Key_A, Qt::ControlModifier);
+    key(Qt::Key_C, Qt::ControlModifier);
+    dialogs.checkDone();
+
+    field.select(size - 24, size);
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("   200000000000000000   "));
 }
 
 TEST_F(LongTextFieldTest, SavesTheWholeTextToAFile)
