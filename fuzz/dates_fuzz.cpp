@@ -120,7 +120,7 @@ void CheckDayShift(const std::string& text, long long from, double amount)
     FUZZ_CHECK(back == Written(FromDayNumber(from)));
 }
 
-void CheckMonthShift(const std::string& text, long long month, long long amount)
+void CheckMonthShift(const std::string& text, long long day, long long month, long long amount)
 {
     const std::string amountText = std::to_string(amount);
     const long long target = month + amount;
@@ -139,7 +139,9 @@ void CheckMonthShift(const std::string& text, long long month, long long amount)
         FUZZ_CHECK(shifted.empty());
         return;
     }
-    FUZZ_CHECK(shifted == text.substr(0, 2) + "/ " + std::to_string(m) + "/ " + std::to_string(y));
+    // A day past the end of the month found is its last day.
+    const std::string typedDay = day > MonthLength(m, y) ? std::to_string(MonthLength(m, y)) : text.substr(0, 2);
+    FUZZ_CHECK(shifted == typedDay + "/ " + std::to_string(m) + "/ " + std::to_string(y));
 }
 
 void CheckFreeText(const std::string& text, const std::string& other)
@@ -155,8 +157,8 @@ void CheckFreeText(const std::string& text, const std::string& other)
         const ErrorCode code = Failure([&] { zentaro::dates::ShiftedDate(text, other, unit, Direction::Back); });
         FUZZ_CHECK(allowed(code) || code == ErrorCode::TypeMismatch);
     }
-    if (!zentaro::dates::IsWronglyFormed(text))
-        FUZZ_CHECK(text != zentaro::dates::kDatePlaceholder);
+    if (zentaro::dates::IsRealDate(text))
+        FUZZ_CHECK(!zentaro::dates::IsWronglyFormed(text));
 }
 
 } // namespace
@@ -182,7 +184,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const long long monthNumber = m + (y >= 1 ? 12 * (y - 1700) : 0);
     FUZZ_CHECK(zentaro::dates::dateid(text) == dayNumber);
     FUZZ_CHECK(zentaro::dates::monthid(text) == monthNumber);
-    FUZZ_CHECK(zentaro::dates::IsWronglyFormed(text) == (text == zentaro::dates::kDatePlaceholder));
+    FUZZ_CHECK(!zentaro::dates::IsWronglyFormed(text));
+    FUZZ_CHECK(zentaro::dates::IsRealDate(text) == (y >= 1 && m >= 1 && m <= 12 && d >= 1 && d <= MonthLength(m, y)));
 
     // The weekday of a day counted on from the first of its month.
     if (y >= 1 && m >= 1 && m <= 12 && d >= 0) {
@@ -224,7 +227,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const double half = input.byte() % 4 == 0 ? 0.5 : 0;
         CheckDayShift(text, dayNumber, static_cast<double>(days) + half);
         const long long wideMonths = input.i32();
-        CheckMonthShift(text, monthNumber, wideMonths / (input.byte() % 2 == 0 ? 1 : 1024));
+        CheckMonthShift(text, d, monthNumber, wideMonths / (input.byte() % 2 == 0 ? 1 : 1024));
         const long long otherDay = input.between(1, 28);
         const long long otherMonth = input.between(1, 12);
         const std::string other = Typed(otherDay, otherMonth, input.between(1, 9999));

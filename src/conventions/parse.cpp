@@ -88,7 +88,8 @@ double DecimalToDouble(bool negative, std::string_view mantissa, std::string_vie
         } else if (point != std::string_view::npos) {
             const std::string_view fraction = mantissa.substr(point + 1);
             const std::size_t firstFraction = fraction.find_first_not_of('0');
-            magnitude = -static_cast<long long>(firstFraction == std::string_view::npos ? fraction.size() : firstFraction);
+            magnitude =
+                -static_cast<long long>(firstFraction == std::string_view::npos ? fraction.size() : firstFraction);
         }
         long long exp = 0;
         bool expNegative = false;
@@ -197,22 +198,26 @@ double ParseNumber(std::string_view text)
     return DecimalToDouble(parts.negative, parts.mantissa, parts.exponent);
 }
 
-double StrictToDouble(std::string_view text)
+std::optional<double> StrictNumber(std::string_view text)
 {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos)
-        Raise(ErrorCode::TypeMismatch);
+        return std::nullopt;
     const std::size_t last = text.find_last_not_of(" \t");
     const std::string_view body = text.substr(first, last - first + 1);
-    if (const auto radix = ReadRadix(body)) {
-        if (radix->length != body.size() || radix->length == 2)
-            Raise(ErrorCode::TypeMismatch);
-        return radix->value;
-    }
+    // '&H' and '&O' patterns are ParseNumber's alone: a typed '&HFF' is no number here.
     const DecimalParts parts = ReadDecimal(body, DecimalSeparator());
     if (parts.length == 0 || parts.length != body.size())
-        Raise(ErrorCode::TypeMismatch);
+        return std::nullopt;
     return DecimalToDouble(parts.negative, parts.mantissa, parts.exponent);
+}
+
+double StrictToDouble(std::string_view text)
+{
+    const std::optional<double> value = StrictNumber(text);
+    if (!value)
+        Raise(ErrorCode::TypeMismatch);
+    return *value;
 }
 
 std::int32_t StrictToInt32(std::string_view text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace zentaro {
@@ -9,9 +10,13 @@ namespace zentaro {
 // ("" and "abc" give 0, "12abc" gives 12). Raises Overflow beyond the double range.
 double ParseNumber(std::string_view text);
 
-// The whole text, blanks around it aside, must be a number in the user's locale;
-// anything else raises TypeMismatch.
+// The whole text, blanks around it aside, must be a number in the user's locale:
+// sign, digits, decimal separator and exponent, no '&H' or '&O' pattern.
+// Anything else raises TypeMismatch.
 double StrictToDouble(std::string_view text);
+// The same reading for a caller that asks again instead: nothing for text that is
+// not a number. A number beyond the double range still raises Overflow.
+std::optional<double> StrictNumber(std::string_view text);
 std::int32_t StrictToInt32(std::string_view text);
 
 } // namespace zentaro

@@ -133,7 +133,7 @@ std::string dat(std::int32_t dateid)
     return FormatSpaced(day) + "/" + FormatSpaced(m) + "/" + FormatSpaced(y);
 }
 
-std::string monyr(std::int32_t monthid)
+MonthOfYear monthofyear(std::int32_t monthid)
 {
     std::int16_t y = kOriginYear;
     while (monthid >= 13) {
@@ -146,11 +146,16 @@ std::string monyr(std::int32_t monthid)
         y = SubInt16(y, kOne);
         monthid = AddInt32(monthid, 12);
     }
-    const std::int16_t month = RoundToInt16(monthid);
+    return {RoundToInt16(monthid), y};
+}
+
+std::string monyr(std::int32_t monthid)
+{
+    const MonthOfYear found = monthofyear(monthid);
     std::string text = "/";
-    text += FormatSpaced(month);
+    text += FormatSpaced(found.month);
     text += "/";
-    text += FormatSpaced(y);
+    text += FormatSpaced(found.year);
     return text;
 }
 

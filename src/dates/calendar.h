@@ -38,6 +38,12 @@ std::string dat(std::int32_t dateid);
 // The month of a month number as '/ m/ y', for the caller to put a day in
 // front. Overflow outside January of year 1 to December 32767.
 std::string monyr(std::int32_t monthid);
+// The same month as numbers: month 3639 is March 2003.
+struct MonthOfYear {
+    std::int16_t month = 0;
+    std::int16_t year = 0;
+};
+MonthOfYear monthofyear(std::int32_t monthid);
 
 // The Gregorian weekday, 0 Sunday to 6 Saturday, of a date from year 1 on.
 // Subscript out of range for a month outside 0 to 12. Days outside their month

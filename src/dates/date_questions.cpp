@@ -14,6 +14,31 @@ double Shift(double value, double amount, Direction direction)
     return direction == Direction::Forward ? Add(value, amount) : Sub(value, amount);
 }
 
+// A day past the end of the month a shift lands in becomes that month's last day,
+// so that 31 January and a month is 29 February of a leap year, not a day of March
+// written as February. Months outside 1 to 12 have no length and fit nothing.
+bool PastMonthEnd(double day, std::int16_t month, std::int16_t year)
+{
+    const Tagged length = mdays(month, year);
+    return !length.empty() && day > length.ToDouble();
+}
+
+double MonthLength(std::int16_t month, std::int16_t year)
+{
+    return mdays(month, year).ToDouble();
+}
+
+int DigitsValue(std::string_view digits)
+{
+    int value = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 } // namespace
 
 std::string DateDifference(std::string_view first, std::string_view second, Unit unit)
@@ -38,17 +63,37 @@ std::string ShiftedDate(std::string_view date, std::string_view amount, Unit uni
     }
     case Unit::Months: {
         const std::int32_t from = monthid(date);
-        return std::string(TypedDay(date)) + monyr(RoundToInt32(Shift(from, StrictToDouble(amount), direction)));
+        const std::int32_t to = RoundToInt32(Shift(from, StrictToDouble(amount), direction));
+        const MonthOfYear there = monthofyear(to);
+        // A day that fits stays as typed, blanks and leading zero included.
+        const std::string day = PastMonthEnd(DatePart(date), there.month, there.year)
+                                    ? FormatPlain(MonthLength(there.month, there.year))
+                                    : std::string(TypedDay(date));
+        return day + monyr(to);
     }
     case Unit::Years: {
         const double day = DatePart(date);
         const double month = MonthPart(date);
-        const double year = YearPart(date);
-        return FormatSpaced(day) + "/" + FormatSpaced(month) + "/" +
-               FormatSpaced(Shift(year, StrictToDouble(amount), direction));
+        // Rounded half to even, as the day and month amounts are: there is no half year in a date.
+        const std::int16_t year = RoundToInt16(Shift(YearPart(date), StrictToDouble(amount), direction));
+        const std::int16_t wholeMonth = RoundToInt16(month);
+        const double fitted = PastMonthEnd(day, wholeMonth, year) ? MonthLength(wholeMonth, year) : day;
+        return FormatSpaced(fitted) + "/" + FormatSpaced(month) + "/" + FormatSpaced(year);
     }
     }
     return {};
+}
+
+bool IsRealDate(std::string_view s)
+{
+    if (s.size() != 10 || s[2] != '/' || s[5] != '/')
+        return false;
+    const int day = DigitsValue(s.substr(0, 2));
+    const int month = DigitsValue(s.substr(3, 2));
+    const int year = DigitsValue(s.substr(6, 4));
+    if (day < 1 || month < 1 || month > 12 || year < 1)
+        return false;
+    return day <= MonthLength(static_cast<std::int16_t>(month), static_cast<std::int16_t>(year));
 }
 
 std::string_view WeekdayName(std::int16_t w)

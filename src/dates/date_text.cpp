@@ -79,9 +79,8 @@ bool IsWronglyFormed(std::string_view s)
 {
     const bool noSecondSlash = CharacterAt(s, 6) != "/";
     const bool noFirstSlash = CharacterAt(s, 3) != "/";
-    const bool placeholder = s == kDatePlaceholder;
     const bool wrongLength = CharacterCount(s) != 10;
-    return noSecondSlash || noFirstSlash || placeholder || wrongLength;
+    return s != kDatePlaceholder && (noSecondSlash || noFirstSlash || wrongLength);
 }
 
 } // namespace zentaro::dates

@@ -6,6 +6,9 @@ namespace zentaro::dates {
 
 // What an untouched date field shows, and the message for a date typed in any other form.
 inline constexpr std::string_view kDatePlaceholder = "dd/mm/yyyy";
+// What the amount fields and the weekday answer show before anything was typed or found.
+inline constexpr std::string_view kAmountPlaceholder = "xxxxx";
+inline constexpr std::string_view kWeekdayPlaceholder = "[Weekday]";
 inline constexpr std::string_view kWrongDateMessage = "Please enter the date in the correct dd/mm/yyyy format!";
 
 // Day, month and year of a date text, taken by character position and read with
@@ -23,8 +26,9 @@ double YearPart(std::string_view str);
 std::string_view TypedDay(std::string_view str);
 
 // True for a date field's text that must be refused when the field is left:
-// not ten characters, no '/' as 3rd or 6th character, or the placeholder itself.
-// Digits and ranges are not looked at.
+// not ten characters, or no '/' as 3rd or 6th character. Digits and ranges are
+// not looked at. The untouched placeholder is not refused there: the person may
+// only be passing through the field, and the buttons refuse it (IsRealDate).
 bool IsWronglyFormed(std::string_view s);
 
 } // namespace zentaro::dates

@@ -7,7 +7,8 @@
 
 namespace zentaro::largenum {
 
-std::string recipdigits(std::string_view numberText, std::string_view digitCountText, const ShowMessage& message)
+std::string recipdigits(std::string_view numberText, std::string_view digitCountText, const ShowMessage& message,
+                        const ShowAnswer& written)
 {
     std::string text;
     double x = ParseNumber(numberText);
@@ -26,6 +27,7 @@ std::string recipdigits(std::string_view numberText, std::string_view digitCount
     if (x == 1)
         return text + "1";
 
+    written(text);
     double n = ParseNumber(digitCountText);
     if (n == 0)
         return text;

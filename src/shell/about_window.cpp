@@ -10,7 +10,7 @@ namespace zentaro::shell {
 AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    widgets::MakeCalculatorWindow(this);
+    widgets::MakeDialogWindow(this, cmdOK);
     picIcon->setPixmap(DrawIcon(picIcon->width()));
     // The package, the start-up picture and this window show one version, set once in the build.
     lblVersion->setText(QStringLiteral("v" ZENTARO_VERSION));

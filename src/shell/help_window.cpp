@@ -8,7 +8,7 @@ namespace zentaro::shell {
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
-    widgets::MakeCalculatorWindow(this);
+    widgets::MakeDialogWindow(this, Command1);
     widgets::ConnectClick(Command1, this, &HelpWindow::Command1_Click);
 }
 

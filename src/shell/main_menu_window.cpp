@@ -13,7 +13,7 @@ namespace zentaro::shell {
 MainMenuWindow::MainMenuWindow(WindowRegistry& registry, QWidget* parent) : QWidget(parent), registry_(registry)
 {
     setupUi(this);
-    widgets::MakeCalculatorWindow(this);
+    widgets::MakeDialogWindow(this);
     // Each button shows its calculator; one whose window is not built yet stays disabled.
     for (const CalculatorEntry& entry : Calculators()) {
         auto* button = findChild<QPushButton*>(entry.button);

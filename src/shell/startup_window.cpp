@@ -3,6 +3,7 @@
 #include "shell/artwork.h"
 #include "shell/window_registry.h"
 #include "widgets/handler.h"
+#include "widgets/keyboard.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -15,6 +16,7 @@ StartupWindow::StartupWindow(WindowRegistry& registry, std::function<void()> exi
     setupUi(this);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(size());
+    widgets::PressButtonsWithEnter(this);
     Image1->setPixmap(DrawStartupPicture(Image1->size()));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());

@@ -3,6 +3,7 @@
 #include "conventions/numbers.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace zentaro::statistics {
 namespace {
@@ -24,6 +25,19 @@ std::string ListedEntry(EntryKind kind, const DataEntry& entry, std::size_t inde
     return text;
 }
 
+// The y of pair i, asked until it is a number; nothing when the person cancels.
+std::optional<double> AskY(int i, const AskInput& ask, const ShowMessage& message)
+{
+    for (;;) {
+        const std::string reply = ask(yprompt(i), kDataRequired, "");
+        if (reply.empty())
+            return std::nullopt;
+        if (const std::optional<double> y = StrictNumber(reply))
+            return y;
+        message(kNotANumber, msgstyle::kOkOnly, {});
+    }
+}
+
 } // namespace
 
 std::string xprompt(int i)
@@ -36,7 +50,7 @@ std::string yprompt(int i)
     return "Enter the Value of y (" + Numbered(i) + ")";
 }
 
-DataEntry enterdata(EntryKind kind, const AskInput& ask, const ShowList& show)
+DataEntry enterdata(EntryKind kind, const AskInput& ask, const ShowMessage& message, const ShowList& show)
 {
     DataEntry entry;
     show(entry.list);
@@ -50,15 +64,25 @@ DataEntry enterdata(EntryKind kind, const AskInput& ask, const ShowList& show)
         reply = ask(xprompt(i), kDataRequired, "");
         if (reply == kFinishReply)
             continue;
+        // Cancel ends the entry as "00" does; it never stands for a value.
+        if (reply.empty()) {
+            entry.cancelled = true;
+            break;
+        }
         if (i > kMaxValues)
             Raise(ErrorCode::SubscriptOutOfRange);
         const double x = ParseNumber(reply);
-        entry.x.push_back(x);
         double y = 0;
         if (kind == EntryKind::Pairs) {
-            y = StrictToDouble(ask(yprompt(i), kDataRequired, ""));
+            const std::optional<double> answer = AskY(i, ask, message);
+            if (!answer) {
+                entry.cancelled = true;
+                break;
+            }
+            y = *answer;
             entry.y.push_back(y);
         }
+        entry.x.push_back(x);
         entry.sx = Add(entry.sx, x);
         entry.sxx = Add(entry.sxx, Mul(x, x));
         if (kind == EntryKind::Pairs) {

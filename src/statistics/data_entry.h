@@ -16,6 +16,7 @@ inline constexpr int kMaxValues = 500;
 // Blank, currency sign, blank: what stands after every value in the list.
 inline constexpr std::string_view kListSeparator = " \u00A4 ";
 inline constexpr std::string_view kPairsHeading = "The values of x & y that were entered are:  ";
+inline constexpr std::string_view kNotANumber = "Please enter a number!";
 
 // Pairs ask for x and y in turn; Values ask for x alone.
 enum class EntryKind { Pairs, Values };
@@ -30,8 +31,12 @@ struct DataEntry {
     double sy = 0;
     double sxy = 0;
     std::string list;
+    // The entry ended by Cancel rather than by "00".
+    bool cancelled = false;
 
     double count() const { return static_cast<double>(x.size()); }
+    // Cancel before the first value: nothing was asked to be computed.
+    bool abandoned() const { return cancelled && x.empty(); }
 };
 
 // Receives the whole list text each time it changes, so that a run-time error
@@ -43,10 +48,12 @@ std::string xprompt(int i);
 std::string yprompt(int i);
 
 // Asks for one value after another in input boxes titled "Data Required" until
-// an x prompt is answered with exactly "00". An x reply is read leniently
-// (Cancel stores 0); a y reply strictly, so Cancel or text raises Type mismatch.
+// an x prompt is answered with exactly "00" or any prompt is cancelled (the
+// empty reply); either way every value, every complete pair, entered so far is
+// kept. An x reply is read leniently (text without a number is 0); a y reply
+// that is not a number is refused with "Please enter a number!" and asked again.
 // A 501st value raises Subscript out of range; sums beyond the double range,
 // Overflow. Pairs are listed as ' 1, 2 ¤ ' under a heading, values as ' 1 ¤ '.
-DataEntry enterdata(EntryKind kind, const AskInput& ask, const ShowList& show);
+DataEntry enterdata(EntryKind kind, const AskInput& ask, const ShowMessage& message, const ShowList& show);
 
 } // namespace zentaro::statistics

@@ -36,6 +36,8 @@ DatecalcWindow::DatecalcWindow(QWidget* parent) : QWidget(parent)
     ConnectLostFocus(Date4, this, &DatecalcWindow::Date4_LostFocus);
     widgets::ConnectHandler(new widgets::FieldFocus(a2), &widgets::FieldFocus::entered, this,
                             &DatecalcWindow::a2_GotFocus);
+    widgets::ConnectHandler(new widgets::FieldFocus(a3), &widgets::FieldFocus::entered, this,
+                            &DatecalcWindow::a3_GotFocus);
     widgets::ConnectClick(Command1, this, &DatecalcWindow::Command1_Click);
     widgets::ConnectClick(Command2, this, &DatecalcWindow::Command2_Click);
     widgets::ConnectClick(Command3, this, &DatecalcWindow::Command3_Click);
@@ -49,6 +51,27 @@ void DatecalcWindow::CheckDateField(QLineEdit* field)
         widgets::MessageBox(this, widgets::FromUtf8(dates::kWrongDateMessage));
         field->setText(widgets::FromUtf8(dates::kDatePlaceholder));
     }
+}
+
+bool DatecalcWindow::DatesReady(QLineEdit* result, std::string_view opening, std::initializer_list<QLineEdit*> fields)
+{
+    result->setText(widgets::FromUtf8(opening));
+    for (QLineEdit* field : fields) {
+        if (!dates::IsRealDate(widgets::ToUtf8(field->text()))) {
+            widgets::MessageBox(this, widgets::FromUtf8(dates::kWrongDateMessage));
+            field->setFocus(Qt::OtherFocusReason);
+            field->selectAll();
+            return false;
+        }
+    }
+    return true;
+}
+
+void DatecalcWindow::EmptyUntypedAmount(QLineEdit* amount)
+{
+    if (widgets::ToUtf8(amount->text()) == dates::kAmountPlaceholder)
+        amount->clear();
+    amount->selectAll();
 }
 
 void DatecalcWindow::Date11_LostFocus()
@@ -78,11 +101,18 @@ void DatecalcWindow::Date4_LostFocus()
 
 void DatecalcWindow::a2_GotFocus()
 {
-    a2->setText(QString());
+    EmptyUntypedAmount(a2);
+}
+
+void DatecalcWindow::a3_GotFocus()
+{
+    EmptyUntypedAmount(a3);
 }
 
 void DatecalcWindow::Command1_Click()
 {
+    if (!DatesReady(a1, dates::kAmountPlaceholder, {Date11, Date12}))
+        return;
     if (opndays1->isChecked())
         a1->setText(widgets::FromUtf8(
             dates::DateDifference(widgets::ToUtf8(Date11->text()), widgets::ToUtf8(Date12->text()), Unit::Days)));
@@ -96,6 +126,8 @@ void DatecalcWindow::Command1_Click()
 
 void DatecalcWindow::Command2_Click()
 {
+    if (!DatesReady(Date22, dates::kDatePlaceholder, {Date21}))
+        return;
     if (opndays2->isChecked())
         Date22->setText(widgets::FromUtf8(dates::ShiftedDate(
             widgets::ToUtf8(Date21->text()), widgets::ToUtf8(a2->text()), Unit::Days, Direction::Forward)));
@@ -109,6 +141,8 @@ void DatecalcWindow::Command2_Click()
 
 void DatecalcWindow::Command3_Click()
 {
+    if (!DatesReady(Date32, dates::kDatePlaceholder, {Date31}))
+        return;
     if (opndays3->isChecked())
         Date32->setText(widgets::FromUtf8(dates::ShiftedDate(
             widgets::ToUtf8(Date31->text()), widgets::ToUtf8(a3->text()), Unit::Days, Direction::Back)));
@@ -122,6 +156,8 @@ void DatecalcWindow::Command3_Click()
 
 void DatecalcWindow::Command4_Click()
 {
+    if (!DatesReady(a4, dates::kWeekdayPlaceholder, {Date4}))
+        return;
     a4->setText(widgets::FromUtf8(dates::WeekdayOf(widgets::ToUtf8(Date4->text()))));
 }
 

@@ -5,6 +5,7 @@
 #include "widgets/handler.h"
 #include "widgets/qt_text.h"
 #include "widgets/window_setup.h"
+#include "widgets/window_text.h"
 
 #include <QLineEdit>
 
@@ -34,6 +35,7 @@ LinearSystemWindow::LinearSystemWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     widgets::MakeCalculatorWindow(this);
+    widgets::MakeAnswersSelectable(this, {xyans, xyzans, xyzuans});
     widgets::ConnectClick(computexy, this, &LinearSystemWindow::computexy_Click);
     widgets::ConnectClick(computexyz, this, &LinearSystemWindow::computexyz_Click);
     widgets::ConnectClick(computexyzu, this, &LinearSystemWindow::computexyzu_Click);

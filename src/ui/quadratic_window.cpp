@@ -36,7 +36,16 @@ void QuadraticWindow::solvecmd_Click()
     const std::string_view refusal = algebra::notquadratic(b, c);
     if (!refusal.empty()) {
         widgets::MessageBox(this, widgets::FromUtf8(refusal));
-        clearcmd_Click();
+        if (refusal != algebra::kLinearEquation) {
+            clearcmd_Click();
+            return;
+        }
+        // A linear equation is most likely a coefficient typed in the wrong
+        // field: the person mends it rather than typing all three again.
+        widgets::SetFormHeightTwips(this, kInputHeight);
+        widgets::CentreVertically(this);
+        btxt->setFocus(Qt::OtherFocusReason);
+        btxt->selectAll();
         return;
     }
     anstxt->setText(widgets::SymbolGlyphs(algebra::quadroots(b, c, d, Option1->isChecked())));

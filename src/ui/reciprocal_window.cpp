@@ -18,8 +18,9 @@ ReciprocalWindow::ReciprocalWindow(QWidget* parent) : QWidget(parent)
 void ReciprocalWindow::cmdrecicalc_Click()
 {
     recians->clear();
-    const std::string text = largenum::recipdigits(widgets::ToUtf8(num->text()), widgets::ToUtf8(digits->text()),
-                                                   widgets::MessageCallback(this));
+    const std::string text = largenum::recipdigits(
+        widgets::ToUtf8(num->text()), widgets::ToUtf8(digits->text()), widgets::MessageCallback(this),
+        [this](std::string_view answer) { recians->setPlainText(widgets::FromUtf8(answer)); });
     recians->setPlainText(widgets::FromUtf8(text));
 }
 

@@ -6,7 +6,9 @@
 #include "statistics/regression.h"
 #include "widgets/handler.h"
 #include "widgets/message_box.h"
+#include "widgets/pasted_text.h"
 #include "widgets/window_setup.h"
+#include "widgets/window_text.h"
 
 namespace zentaro::ui {
 namespace {
@@ -21,7 +23,9 @@ RegressionWindow::RegressionWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     widgets::MakeCalculatorWindow(this);
+    widgets::MakeAnswersSelectable(this, {regnlbl});
     widgets::ConnectClick(enterxycmd, this, &RegressionWindow::enterxycmd_Click);
+    widgets::AcceptPastedText(this, [this](std::string_view text) { pastedata(text); });
     Form_Load();
 }
 
@@ -32,11 +36,39 @@ void RegressionWindow::Form_Load()
 
 void RegressionWindow::enterxycmd_Click()
 {
+    enter({});
+}
+
+void RegressionWindow::pastedata(std::string_view text)
+{
+    std::vector<statistics::PastedReply> replies = statistics::pastedreplies(statistics::EntryKind::Pairs, text);
+    if (replies.empty()) {
+        widgets::MessageBox(this, widgets::FromUtf8(statistics::kNoNumbersPasted));
+        return;
+    }
+    enter(std::move(replies));
+}
+
+void RegressionWindow::enter(std::vector<statistics::PastedReply> pasted)
+{
+    const QString earlierList = xyvaluestxt->toPlainText();
+    const QString earlierCaption = regnlbl->text();
     xyvaluestxt->clear();
     regnlbl->clear();
-    const statistics::DataEntry entry =
-        statistics::enterdata(statistics::EntryKind::Pairs, widgets::InputCallback(this),
-                              [this](std::string_view list) { xyvaluestxt->setPlainText(widgets::FromUtf8(list)); });
+    statistics::DataEntry entry;
+    {
+        widgets::EntryListField list(xyvaluestxt);
+        entry = statistics::enterdata(
+            statistics::EntryKind::Pairs,
+            statistics::answerpasted(std::move(pasted), list.beforeAsking(widgets::InputCallback(this))),
+            widgets::MessageCallback(this), list.show());
+    }
+    // Cancel before the first pair asked for nothing: the window stays as it was.
+    if (entry.abandoned()) {
+        xyvaluestxt->setPlainText(earlierList);
+        regnlbl->setText(earlierCaption);
+        return;
+    }
     regnlbl->setText(widgets::FromUtf8(statistics::regressioncaption(entry)));
     // Every outcome is shown, the redundant-data one included: on a first entry
     // the frame would otherwise still be hidden and the user would see nothing.

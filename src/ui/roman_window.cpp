@@ -21,9 +21,7 @@ void RomanWindow::arabic_Change()
         roman->setText(widgets::FromUtf8(*numeral));
         return;
     }
-    // Emptying the input runs this handler again at once, which empties the
-    // numeral; the question marks then replace that.
-    arabic->clear();
+    // The typed text stays, so that one Backspace mends a digit too many.
     roman->setText(widgets::FromUtf8(numbers::kUnknownNumeral));
     widgets::MessageBox(this, widgets::FromUtf8(numbers::kBelow4000));
 }

@@ -7,6 +7,7 @@
 #include "statistics/summary.h"
 #include "widgets/handler.h"
 #include "widgets/message_box.h"
+#include "widgets/pasted_text.h"
 #include "widgets/symbol_glyphs.h"
 #include "widgets/window_setup.h"
 
@@ -32,6 +33,7 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QWidget(parent)
     Label2_1->setText(widgets::SymbolGlyphs(Label2_1->text()));
     widgets::MakeCalculatorWindow(this);
     widgets::ConnectClick(enterxcmd, this, &StatisticsWindow::enterxcmd_Click);
+    widgets::AcceptPastedText(this, [this](std::string_view text) { pastedata(text); });
     Form_Load();
 }
 
@@ -42,10 +44,36 @@ void StatisticsWindow::Form_Load()
 
 void StatisticsWindow::enterxcmd_Click()
 {
+    enter({});
+}
+
+void StatisticsWindow::pastedata(std::string_view text)
+{
+    std::vector<statistics::PastedReply> replies = statistics::pastedreplies(statistics::EntryKind::Values, text);
+    if (replies.empty()) {
+        widgets::MessageBox(this, widgets::FromUtf8(statistics::kNoNumbersPasted));
+        return;
+    }
+    enter(std::move(replies));
+}
+
+void StatisticsWindow::enter(std::vector<statistics::PastedReply> pasted)
+{
+    const QString earlierList = xvaluestxt->toPlainText();
     xvaluestxt->clear();
-    const statistics::DataEntry entry =
-        statistics::enterdata(statistics::EntryKind::Values, widgets::InputCallback(this),
-                              [this](std::string_view list) { xvaluestxt->setPlainText(widgets::FromUtf8(list)); });
+    statistics::DataEntry entry;
+    {
+        widgets::EntryListField list(xvaluestxt);
+        entry = statistics::enterdata(
+            statistics::EntryKind::Values,
+            statistics::answerpasted(std::move(pasted), list.beforeAsking(widgets::InputCallback(this))),
+            widgets::MessageCallback(this), list.show());
+    }
+    // Cancel before the first value asked for nothing: the window stays as it was.
+    if (entry.abandoned()) {
+        xvaluestxt->setPlainText(earlierList);
+        return;
+    }
     const statistics::Summary summary = statistics::summarize(entry.count(), entry.sx, entry.sxx);
     xmeantxt->setText(Plain(summary.mean));
     sumxtxt->setText(Plain(entry.sx));

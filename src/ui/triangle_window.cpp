@@ -4,6 +4,7 @@
 #include "widgets/message_box.h"
 #include "widgets/qt_text.h"
 #include "widgets/window_setup.h"
+#include "widgets/window_text.h"
 
 #include <array>
 
@@ -22,6 +23,10 @@ TriangleWindow::TriangleWindow(QWidget* parent) : QWidget(parent)
 {
     setupUi(this);
     widgets::MakeCalculatorWindow(this);
+    widgets::MakeAnswersSelectable(
+        this, {sidealbl, sideblbl, sideclbl, Albl, Blbl, Clbl, Arealbl, Rlbl, inradiuslbl, r1lbl, r2lbl, r3lbl});
+    // The failure message lies under the results while they show: it copies, but Tab passes it by.
+    Label19->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     widgets::ConnectClick(Option1, this, &TriangleWindow::Option1_Click);
     widgets::ConnectClick(Option2, this, &TriangleWindow::Option2_Click);
     widgets::ConnectClick(Option3, this, &TriangleWindow::Option3_Click);
@@ -75,7 +80,15 @@ void TriangleWindow::solvecmd_Click()
     const geometry::TriangleInputs inputs{widgets::ToUtf8(sideatxt->text()), widgets::ToUtf8(sidebtxt->text()),
                                           widgets::ToUtf8(sidectxt->text()), widgets::ToUtf8(Atxt->text()),
                                           widgets::ToUtf8(Btxt->text()),     widgets::ToUtf8(Ctxt->text())};
-    const geometry::Solution solution = geometry::solvetriangle(selectedmode(), inputs, widgets::InputCallback(this));
+    // While the person chooses between two triangles, and after declining to,
+    // the solution of earlier data must not stand beside the new data.
+    const AskInput choose = [this, ask = widgets::InputCallback(this)](std::string_view prompt, std::string_view title,
+                                                                       std::string_view reply) {
+        showinputonly();
+        return ask(prompt, title, reply);
+    };
+    const geometry::Solution solution = geometry::solvetriangle(selectedmode(), inputs, choose);
+    // Declining leaves the window as the question left it: the inputs alone.
     if (solution.outcome == geometry::Outcome::BackedOut)
         return;
     if (solution.outcome == geometry::Outcome::NoTriangle) {

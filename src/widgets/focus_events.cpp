@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -12,6 +14,42 @@ bool IsWindowSystemChange(Qt::FocusReason reason)
 {
     return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
+
+class ClickSelectsAll : public QObject {
+public:
+    explicit ClickSelectsAll(QLineEdit* field) : QObject(field), field_(field) { field->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == field_ && event->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            // The window opening gives its first field the focus: typing at once
+            // replaces the text too.
+            if (!focusedBefore_ && reason == Qt::ActiveWindowFocusReason)
+                field_->selectAll();
+            focusedBefore_ = true;
+            clicked_ = reason == Qt::MouseFocusReason;
+            if (clicked_)
+                selectAfterThePress();
+        } else if (watched == field_ && event->type() == QEvent::MouseButtonPress && !clicked_) {
+            // The field had the focus already (the window opened with it, or Tab
+            // brought it): the first click into it still means "type here anew".
+            clicked_ = true;
+            selectAfterThePress();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    // The press that gave the focus still places the cursor after this, so the
+    // selection waits until it has been handled.
+    void selectAfterThePress() { QTimer::singleShot(0, field_, &QLineEdit::selectAll); }
+
+    QLineEdit* field_;
+    bool focusedBefore_ = false;
+    bool clicked_ = false;
+};
 
 } // namespace
 
@@ -37,8 +75,10 @@ bool FieldFocus::eventFilter(QObject* watched, QEvent* event)
         ++boxesOpened_;
     } else if (watched == pendingClick_ && event->type() == QEvent::MouseButtonPress) {
         QAbstractButton* button = pendingClick_;
+        const bool drop = dropPendingClick_;
         forgetPendingClick();
-        button->click();
+        if (!drop)
+            button->click();
         return true;
     }
     return QObject::eventFilter(watched, event);
@@ -58,6 +98,7 @@ void FieldFocus::leave(Qt::FocusReason reason)
     // should it not, nothing is left waiting for a later one.
     forgetPendingClick();
     pendingClick_ = button;
+    dropPendingClick_ = qobject_cast<QPushButton*>(button) != nullptr;
     button->installEventFilter(this);
     QTimer::singleShot(0, this, &FieldFocus::forgetPendingClick);
 }
@@ -67,6 +108,11 @@ void FieldFocus::forgetPendingClick()
     if (pendingClick_ != nullptr)
         pendingClick_->removeEventFilter(this);
     pendingClick_ = nullptr;
+}
+
+void SelectAllOnClick(QLineEdit* field)
+{
+    new ClickSelectsAll(field);
 }
 
 } // namespace zentaro::widgets

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 
+class QLineEdit;
 class QWidget;
 
 namespace zentaro::widgets {
@@ -13,10 +14,12 @@ namespace zentaro::widgets {
 // being activated, takes the focus away and gives it back without the person
 // having left the field; those changes are not reported.
 //
-// When the field is left by a click on a button and the `left` handler opens a
-// message box, the box swallows the mouse release, so the button would never see
-// its click; the click is then handled as soon as the box has closed, after the
-// handler, as it would have been without the box.
+// When the field is left by a click on an option button and the `left` handler
+// opens a message box, the box swallows the mouse release, so the option would
+// never see its click; the click is then handled as soon as the box has closed,
+// after the handler, as it would have been without the box. A click on a push
+// button is dropped instead: the box told the person that the field was wrong,
+// and a command carried out on what the field holds now was never asked for.
 class FieldFocus : public QObject {
     Q_OBJECT
 
@@ -41,6 +44,14 @@ private:
     bool holds_ = false;
     int boxesOpened_ = 0;
     QPointer<QAbstractButton> pendingClick_;
+    bool dropPendingClick_ = false;
 };
+
+// A field that opens holding a default text ("0", "xxxxx", "dd/mm/yyyy") is there
+// to be typed over: the first click into it after it got the focus selects its
+// whole text, as Tab does, and so does the window opening with the focus in it,
+// so that typing -1 over a "0" gives -1 and not 0-1. A second click places the
+// cursor as usual.
+void SelectAllOnClick(QLineEdit* field);
 
 } // namespace zentaro::widgets

@@ -1,5 +1,9 @@
 #include "widgets/window_setup.h"
 
+#include "widgets/focus_events.h"
+#include "widgets/keyboard.h"
+#include "widgets/window_text.h"
+
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -185,13 +189,35 @@ QSize ClientSizeFromTwips(int widthTwips, int heightTwips)
 
 void MakeCalculatorWindow(QWidget* window)
 {
-    window->setWindowFlags(Qt::Window | Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A normal window and not a dialog, which window managers will not minimize:
+    // with many calculators open, the desktop must let them be put away.
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     window->setFixedSize(window->size());
     // What a window offers beyond its buttons (copying, the working) goes in as
     // actions of the window: its background's context menu lists them.
     window->setContextMenuPolicy(Qt::ActionsContextMenu);
     DescribeControls(window);
+    for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
+        if (!field->isReadOnly() && !field->text().isEmpty())
+            SelectAllOnClick(field);
+    }
+    // A list of answers is read-only, not out of reach of the keyboard's selection.
+    for (QPlainTextEdit* area : window->findChildren<QPlainTextEdit*>()) {
+        if (area->isReadOnly() && area->metaObject() == &QPlainTextEdit::staticMetaObject)
+            area->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
+    PressButtonsWithEnter(window);
+    AddCopyAll(window);
+}
+
+void MakeDialogWindow(QWidget* window, QAbstractButton* ok)
+{
+    window->setWindowFlags(Qt::Window | Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    window->setFixedSize(window->size());
+    DescribeControls(window);
+    PressButtonsWithEnter(window, ok);
 }
 
 void SetFormHeightTwips(QWidget* window, int heightTwips)
@@ -253,6 +279,22 @@ bool FormSetsTabOrder(const QString& formName)
     static const QStringList forms =
         QString::fromLatin1(ZENTARO_FORMS_WITH_OWN_TAB_ORDER).split(QLatin1Char(','), Qt::SkipEmptyParts);
     return forms.contains(formName);
+}
+
+bool IsTextField(const QWidget* control)
+{
+    return IsField(control);
+}
+
+QString ShownCaption(const QWidget* control)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return Shown(label);
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return WithoutAccessKey(button->text()).simplified();
+    if (const auto* frame = qobject_cast<const QGroupBox*>(control))
+        return WithoutAccessKey(frame->title()).simplified();
+    return {};
 }
 
 } // namespace zentaro::widgets

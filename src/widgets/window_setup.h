@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class QAbstractButton;
 class QWidget;
 
 namespace zentaro::widgets {
@@ -20,11 +21,19 @@ constexpr int Twips(int twips)
 // and a caption of 20. This is the client size that leaves.
 QSize ClientSizeFromTwips(int widthTwips, int heightTwips);
 
-// A calculator window: top-level, no owner, a dialog-style title bar with a close
-// button, fixed at its current size. Being a plain widget and not a QDialog,
-// Escape hides nothing and Enter fires no button. Its controls are then made
-// readable by assistive tools and reachable by Tab (DescribeControls).
+// A calculator window: top-level, no owner, a title bar with minimize and close
+// buttons, fixed at its current size. Being a plain widget and not a QDialog,
+// Escape hides nothing. Its controls are made readable by assistive tools and
+// reachable by Tab (DescribeControls); Enter presses the button in focus or the
+// one that computes from the field in focus (PressButtonsWithEnter); answers
+// copy one by one, and all at once with Ctrl+Shift+C (AddCopyAll). A field
+// that opens holding a default text selects it all when clicked into.
 void MakeCalculatorWindow(QWidget* window);
+
+// The menu and the information windows: a dialog-style title bar with a close
+// button only, fixed size, controls described, Enter presses the focused button.
+// When `ok` is given, Enter elsewhere and Escape press it.
+void MakeDialogWindow(QWidget* window, QAbstractButton* ok = nullptr);
 
 // Sets the client height for an outer height in twips and keeps the size fixed.
 void SetFormHeightTwips(QWidget* window, int heightTwips);
@@ -49,5 +58,11 @@ std::vector<QWidget*> ReadingOrder(QWidget* container);
 
 // True for a form whose definition lists its own Tab order.
 bool FormSetsTabOrder(const QString& formName);
+
+// A one-line or multi-line text field, a list or a number box.
+bool IsTextField(const QWidget* control);
+
+// The caption a label, button or frame shows, access keys read as the control draws them.
+QString ShownCaption(const QWidget* control);
 
 } // namespace zentaro::widgets

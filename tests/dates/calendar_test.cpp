@@ -23,7 +23,9 @@ TEST(Calendar, CaseTable)
                    {"split",
                     [](const Args& a) {
                         return Text(DatePart(a[0])) + " " + Text(MonthPart(a[0])) + " " + Text(YearPart(a[0])) +
-                               (IsWronglyFormed(a[0]) ? " wrong" : " formed");
+                               (IsWronglyFormed(a[0]) ? " wrong"
+                                : IsRealDate(a[0])    ? " real"
+                                                      : " formed");
                     }},
                    {"year", [](const Args& a) { return Text(leap(Int16(a[0]))) + " " + Text(ydays(Int16(a[0]))); }},
                    {"mdays",

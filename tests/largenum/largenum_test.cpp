@@ -14,6 +14,7 @@ const ShowMessage kNoMessage = [](std::string_view text, int, std::string_view) 
     ADD_FAILURE() << "unexpected message " << text;
     return MessageAnswer::Ok;
 };
+const ShowAnswer kUnseen = [](std::string_view) {};
 
 TEST(LargeNumbers, CaseTable)
 {
@@ -26,7 +27,7 @@ TEST(LargeNumbers, CaseTable)
                         return bigsub(a[0], a[1], message).value_or("(nothing)");
                     })},
                    {"recip", cases::WithMessages([](const Args& a, const ShowMessage& message) {
-                        return recipdigits(a[0], a[1], message);
+                        return recipdigits(a[0], a[1], message, kUnseen);
                     })},
                });
 }
@@ -91,10 +92,10 @@ TEST(AddSub, AgreesWithLimbArithmeticOnRandomNumbers)
 
 TEST(Reciprocal, CutsTheDigitCountAt2000AfterOneMessage)
 {
-    const std::string full = recipdigits("7", "2000", kNoMessage);
+    const std::string full = recipdigits("7", "2000", kNoMessage, kUnseen);
     EXPECT_EQ(full.size(), 2 + 1999u);
     cases::Messages above;
-    EXPECT_EQ(recipdigits("7", "2001", above.callback()), full);
+    EXPECT_EQ(recipdigits("7", "2001", above.callback(), kUnseen), full);
     EXPECT_EQ(above.seen, std::vector<std::string>{"Only 2000 digits will be returned!"});
 }
 
@@ -117,7 +118,7 @@ TEST(Reciprocal, AgreesWithPlainLongDivisionUpTo15Digits)
     for (const unsigned long long x :
          {2ull, 3ull, 97ull, 1234567ull, 999999999999989ull, 100000000000000ull + 7, 999999999999999ull, 65536ull}) {
         SCOPED_TRACE(x);
-        const std::string text = recipdigits(std::to_string(x), "60", kNoMessage);
+        const std::string text = recipdigits(std::to_string(x), "60", kNoMessage, kUnseen);
         EXPECT_EQ(text, "0." + std::string(std::to_string(x).size() - 1, '0') + Expansion(x, 59));
     }
 }

@@ -1,5 +1,6 @@
 #include "conventions/numbers.h"
 #include "statistics/data_entry.h"
+#include "statistics/pasted_data.h"
 #include "statistics/regression.h"
 #include "statistics/summary.h"
 
@@ -11,11 +12,12 @@ namespace {
 using cases::Args;
 
 // Runs the entry on the replies ("(cancel)" is Cancel; "00" once they run out),
-// checking the boxes asked, and keeps the last list shown.
+// checking the boxes asked, and keeps the last list shown and the messages.
 struct Script {
     std::vector<std::string> replies;
     std::string list = {};
     std::size_t asked = 0;
+    cases::Messages messages = {};
     DataEntry run(EntryKind kind)
     {
         const AskInput ask = [this](std::string_view, std::string_view title, std::string_view reply) {
@@ -23,16 +25,20 @@ struct Script {
             ++asked;
             return asked > replies.size() ? "00" : replies[asked - 1] == "(cancel)" ? "" : replies[asked - 1];
         };
-        return enterdata(kind, ask, [this](std::string_view shown) { list = shown; });
+        return enterdata(kind, ask, messages.callback(), [this](std::string_view shown) { list = shown; });
     }
 };
 
+// The last list shown in brackets, the messages, then how the entry ended:
+// "cancelled", "abandoned" (cancelled before any value) or the run-time error.
 std::string Entry(EntryKind kind, const Args& a)
 {
     Script script{a.items};
-    const std::string error = cases::Outcome([&] { script.run(kind); });
+    DataEntry entry;
+    const std::string error = cases::Outcome([&] { entry = script.run(kind); });
     EXPECT_EQ(script.asked, a.items.size()) << "boxes asked";
-    return "[" + script.list + "]" + (error.empty() ? "" : " " + error);
+    const std::string end = entry.abandoned() ? " abandoned" : entry.cancelled ? " cancelled" : "";
+    return "[" + script.list + "]" + script.messages.shown() + end + (error.empty() ? "" : " " + error);
 }
 
 TEST(Statistics, CaseTable)
@@ -81,6 +87,66 @@ TEST(Summary, EqualValuesRoundedBelowZeroHaveNoSpread)
     EXPECT_EQ(summarize(3, sx, sxx).sd, 0);
     EXPECT_EQ(summarize(2, 3, 5).sd, 0.5);
     EXPECT_THROW(summarize(0, 0, 0), RuntimeError);
+}
+
+// What a pasted text answers, box by box: "reply" for x, "reply/" for y.
+std::string Pasted(EntryKind kind, std::string_view text)
+{
+    std::string answers;
+    int i = 1;
+    for (const PastedReply& r : pastedreplies(kind, text)) {
+        const bool y = r.prompt == yprompt(i);
+        EXPECT_EQ(r.prompt, y ? yprompt(i) : xprompt(i));
+        answers += r.reply + (y ? "/ " : " ");
+        i += kind == EntryKind::Values || y ? 1 : 0;
+    }
+    return answers;
+}
+
+TEST(PastedData, SplitsAsASpreadsheetCopiesCellsAndEndsWith00)
+{
+    std::string tooMany, asked;
+    for (int i = 1; i <= 600; ++i) {
+        tooMany += std::to_string(i) + "\n";
+        asked += i <= 501 ? std::to_string(i) + " " : "";
+    }
+    const struct {
+        EntryKind kind;
+        std::string text;
+        std::string answers;
+    } cases[] = {
+        {EntryKind::Values,
+         "\xEF\xBB\xBF"
+         "2\t4;4 4\r\n5\n\n 5 ;7  9\n",
+         "2 4 4 4 5 5 7 9 00 "},
+        // An empty cell is an empty reply, as Cancel gives; a third column is not read.
+        {EntryKind::Pairs, "1\t2\r\n\t4\n3;\n5  6 7\n\n", "1 2/  4/ 3 / 5 6/ 00 "},
+        {EntryKind::Values, "0", "0 00 "},
+        {EntryKind::Values, "x 1e999", "x 1e999 00 "},
+        {EntryKind::Values, "abc; - .", ""},
+        {EntryKind::Pairs, "x\ty\n\t\n", ""},
+        // The entry refuses the 501st value: what follows it is never asked for.
+        {EntryKind::Values, tooMany, asked},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 40));
+        EXPECT_EQ(Pasted(c.kind, c.text), c.answers);
+    }
+}
+
+TEST(PastedData, ABoxThePasteHasNoReplyForGoesToTheUser)
+{
+    std::vector<std::string> user;
+    const AskInput ask = answerpasted(pastedreplies(EntryKind::Pairs, "1 2"),
+                                      [&](std::string_view prompt, std::string_view, std::string_view) {
+                                          user.emplace_back(prompt);
+                                          return std::string("7");
+                                      });
+    std::string replies;
+    for (const std::string& prompt : {yprompt(1), xprompt(1), yprompt(1), yprompt(1), xprompt(2)})
+        replies += ask(prompt, "", "") + " ";
+    EXPECT_EQ(replies, "7 1 2 7 00 ");
+    EXPECT_EQ(user, (std::vector<std::string>{yprompt(1), yprompt(1)}));
 }
 
 } // namespace

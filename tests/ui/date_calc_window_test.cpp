@@ -40,13 +40,18 @@ protected:
     }
     void tab() { key(Qt::Key_Tab); }
     void backtab() { key(Qt::Key_Backtab, Qt::ShiftModifier); }
+    // Typed where the cursor stands, over the selection if there is one.
+    void typed(const QString& text)
+    {
+        for (const QChar c : text)
+            key(c.toUpper().unicode(), Qt::NoModifier, QString(c));
+    }
     // Typed over whatever the focused field holds.
     void keys(const QString& text)
     {
         key(Qt::Key_A, Qt::ControlModifier);
         key(Qt::Key_Delete);
-        for (const QChar c : text)
-            key(c.toUpper().unicode(), Qt::NoModifier, QString(c));
+        typed(text);
     }
     void mouse(const char* name, QEvent::Type type)
     {
@@ -98,12 +103,14 @@ TEST_F(DatecalcTest, OpensAtTheFirstDateWithDaysChosenAndReadOnlyFieldsGrey)
     }
 }
 
-TEST_F(DatecalcTest, TabbingOutOfADateFieldChecksItsForm)
+// Only text the person changed is checked on the way out: the untouched
+// placeholder, or the placeholder typed again, is left for the buttons to refuse.
+TEST_F(DatecalcTest, LeavingADateFieldChecksOnlyWhatWasTyped)
 {
     const struct {
         const char* typed;
         bool refused;
-    } cases[] = {{"05/12/2026", false}, {"5/12/2026", true}, {"", true}};
+    } cases[] = {{"05/12/2026", false}, {"31/02/2003", false}, {"dd/mm/yyyy", false}, {"5/12/2026", true}, {"", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         mouseClick("Date11");
@@ -115,59 +122,85 @@ TEST_F(DatecalcTest, TabbingOutOfADateFieldChecksItsForm)
         dialogs.checkDone();
         EXPECT_EQ(focused(), "Date12");
         EXPECT_EQ(shown("Date11"), c.refused ? "dd/mm/yyyy" : c.typed);
-        dialogs.message(kWrongDate); // Date12 still shows the placeholder: refused every time
-        backtab();
+        backtab(); // Date12 untouched: no message
         dialogs.checkDone();
     }
 }
 
-TEST_F(DatecalcTest, EveryDateFieldIsCheckedOnTheWayThroughTheWindow)
+TEST_F(DatecalcTest, TabbingThroughTheUntouchedWindowShowsNoMessage)
 {
     const char* const stops[] = {"Date11",   "Date12",   "opndays1", "Command1", "a1",       "Date21",
                                  "a2",       "opndays2", "Command2", "Date22",   "Date31",   "a3",
                                  "opndays3", "Command3", "Date32",   "Date4",    "Command4", "a4"};
     for (const char* stop : stops) {
         ASSERT_EQ(focused(), stop);
-        if (std::string(stop).starts_with("Date") && stop != std::string("Date22") && stop != std::string("Date32"))
-            dialogs.message(kWrongDate);
         tab();
         dialogs.checkDone();
     }
+    EXPECT_EQ(texts("Date11 a2 a3 Date4"), "dd/mm/yyyy|||dd/mm/yyyy");
 }
 
-TEST_F(DatecalcTest, AClickElsewhereIsHandledAfterTheCheck)
+// A button computes only from real dates: it refuses the first field that holds
+// none, gives it the focus with its text selected, and puts its own result back
+// to its opening text, so the answer of the earlier dates does not stay.
+TEST_F(DatecalcTest, AButtonRefusesAFieldWithoutARealDate)
+{
+    const struct {
+        const char *field, *text, *button, *result, *opening;
+    } cases[] = {
+        {"Date4", "dd/mm/yyyy", "Command4", "a4", "[Weekday]"},
+        {"Date4", "ab/cd/efgh", "Command4", "a4", "[Weekday]"},
+        {"Date11", "31/02/2003", "Command1", "a1", "xxxxx"},
+        {"Date12", "00/01/2003", "Command1", "a1", "xxxxx"},
+        {"Date21", "15/13/2003", "Command2", "Date22", "dd/mm/yyyy"},
+        {"Date31", "01/01/0000", "Command3", "Date32", "dd/mm/yyyy"},
+        {"Date31", "29/02/2023", "Command3", "Date32", "dd/mm/yyyy"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + c.text);
+        fill("Date11 Date12 Date21 a2 Date31 a3 Date4",
+             {"05/12/2026", "01/01/2000", "28/02/2000", "1", "01/03/2000", "1", "05/12/2026"});
+        click(c.button);
+        ASSERT_NE(shown(c.result), c.opening);
+        type(c.field, c.text);
+        dialogs.message(kWrongDate);
+        click(c.button);
+        settle();
+        dialogs.checkDone();
+        EXPECT_EQ(shown(c.result), c.opening);
+        EXPECT_EQ(focused(), c.field);
+        EXPECT_EQ(field(c.field)->selectedText().toStdString(), c.text);
+    }
+}
+
+// Leaving a badly formed field by a click on a button shows the message and
+// resets the field; the button's command is then not carried out. A click on an
+// option button still is.
+TEST_F(DatecalcTest, AClickThatLeavesABadFieldIsNotCarriedOutByAButton)
 {
     type("Date11", "05/12/2026");
     mouseClick("Date12");
     keys("5/12/2026");
-    dialogs.message(kWrongDate); // Date12 reset first, then the click computes with it
-    mouseClick("Command1");
-    EXPECT_EQ(shown("Date12"), "dd/mm/yyyy");
-    EXPECT_EQ(shown("a1"), "119408");
+    dialogs.message(kWrongDate);
+    mouse("Command1", QEvent::MouseButtonPress);
+    dialogs.checkDone();
+    mouse("Command1", QEvent::MouseButtonRelease);
+    EXPECT_EQ(texts("Date12 a1"), "dd/mm/yyyy|xxxxx");
     mouseClick("Date12");
     keys("01/01/2000");
     mouseClick("Command1");
     EXPECT_EQ(shown("a1"), "9835");
 
-    mouseClick("Date4");
-    dialogs.message(kWrongDate);
     mouseClick("Date21");
-    EXPECT_EQ(focused(), "Date21");
+    keys("1/1/2000");
     dialogs.message(kWrongDate);
     mouseClick("opnyrs2");
     EXPECT_TRUE(option("opnyrs2")->isChecked());
-
-    // The box takes the mouse release, yet the click comes, and only once:
-    // each click on Command3 with the amount "xxxxx" raises one Type mismatch.
-    mouseClick("Date31");
-    dialogs.message(kWrongDate).runtimeError(13, "Type mismatch");
-    mouse("Command3", QEvent::MouseButtonPress);
-    dialogs.checkDone();
-    mouse("Command3", QEvent::MouseButtonRelease);
 }
 
 TEST_F(DatecalcTest, BoxesAndOtherWindowsAreNotLeavingTheField)
 {
+    type("Date31", "05/12/2026");
     dialogs.runtimeError(13, "Type mismatch");
     click("Command3"); // a box over the window while Date11 has the focus
     settle();
@@ -178,38 +211,43 @@ TEST_F(DatecalcTest, BoxesAndOtherWindowsAreNotLeavingTheField)
     QApplication::processEvents();
 }
 
-TEST_F(DatecalcTest, TheAmountToAddIsEmptiedWheneverItGetsTheFocus)
+// A click selects what a field opened with, so typing replaces it. The amount's
+// placeholder makes way when the field is entered; a typed amount is kept.
+TEST_F(DatecalcTest, TypingAfterAClickReplacesAndATypedAmountIsKept)
 {
-    dialogs.message(kWrongDate); // leaving Date11
     mouseClick("Date21");
-    keys("28/02/2000");
+    typed("28/02/2000");
     tab();
     ASSERT_EQ(focused(), "a2");
     EXPECT_EQ(shown("a2"), "");
-    keys("1");
+    typed("1");
     mouseClick("Command2");
     EXPECT_EQ(shown("Date22"), " 29/ 2/ 2000");
 
     mouseClick("a2");
-    keys("2");
+    EXPECT_EQ(field("a2")->selectedText(), "1");
+    typed("2");
     tab();
     backtab();
-    EXPECT_EQ(shown("a2"), "");
-    dialogs.runtimeError(13, "Type mismatch");
+    EXPECT_EQ(shown("a2"), "2");
     mouseClick("Command2");
-    EXPECT_EQ(shown("Date22"), " 29/ 2/ 2000");
+    EXPECT_EQ(shown("Date22"), " 1/ 3/ 2000");
 
-    mouseClick("a2");
-    keys("3");
+    mouseClick("a3");
+    EXPECT_EQ(shown("a3"), "");
+    typed("1");
     visitOtherWindow();
-    EXPECT_EQ(shown("a2"), "3");
-
-    mouseClick("Date21");
-    keys("28-02-2000");
-    dialogs.message(kWrongDate);
-    tab();
-    EXPECT_EQ(focused(), "a2");
-    EXPECT_EQ(shown("a2"), "");
+    EXPECT_EQ(shown("a3"), "1");
+    mouseClick("Date31");
+    typed("01/03/2000");
+    mouseClick("Command3");
+    EXPECT_EQ(shown("Date32"), " 29/ 2/ 2000");
+    // A run-time error leaves the result at its opening text, not at the old answer.
+    mouseClick("a3");
+    typed("x");
+    dialogs.runtimeError(13, "Type mismatch");
+    mouseClick("Command3");
+    EXPECT_EQ(texts("a3 Date32"), "x|dd/mm/yyyy");
 }
 
 TEST_F(DatecalcTest, EachButtonAnswersInItsUnit)
@@ -224,7 +262,7 @@ TEST_F(DatecalcTest, EachButtonAnswersInItsUnit)
         {"opnyrs1", "Command1", "a1", "26"},
         {"opndays2", "Command2", "Date22", " 18/ 1/ 2003"},
         {"opnmonths2", "Command2", "Date22", "15/ 4/ 2003"},
-        {"opnyrs2", "Command2", "Date22", " 15/ 1/ 2005.5"},
+        {"opnyrs2", "Command2", "Date22", " 15/ 1/ 2006"},
         {"opndays3", "Command3", "Date32", " 31/ 12/ 1699"},
         {"opnmonths3", "Command3", "Date32", "01/ 12/ 1699"},
         {"opnyrs3", "Command3", "Date32", " 1/ 1/ 1699"},
@@ -238,10 +276,31 @@ TEST_F(DatecalcTest, EachButtonAnswersInItsUnit)
     type("Date4", "05/12/2026");
     click("Command4");
     EXPECT_EQ(shown("a4"), "Saturday");
-    type("Date4", "01/13/2003");
-    dialogs.runtimeError(9, "Subscript out of range");
-    click("Command4");
-    EXPECT_EQ(shown("a4"), "Saturday");
+}
+
+// Enter in a date field leaves it as a click on "=" would: the check comes first.
+TEST_F(DatecalcTest, EnterInADateFieldChecksItAndPressesItsButton)
+{
+    keys("05/12/2026");
+    tab();
+    keys("01/01/2000");
+    key(Qt::Key_Return);
+    EXPECT_EQ(shown("a1") + " " + focused(), "9835 Command1");
+
+    // Enter and a click on "=" give the same after a refused date.
+    std::string outcomes;
+    for (const bool enter : {true, false}) {
+        type("a1", "");
+        mouseClick("Date11");
+        keys("5/12/2026");
+        dialogs.message(kWrongDate);
+        if (enter)
+            key(Qt::Key_Enter, Qt::KeypadModifier);
+        else
+            mouseClick("Command1");
+        outcomes += shown("Date11") + " " + shown("a1") + " " + focused() + "|";
+    }
+    EXPECT_EQ(outcomes, "dd/mm/yyyy -109573 Command1|dd/mm/yyyy -109573 Command1|");
 }
 
 } // namespace

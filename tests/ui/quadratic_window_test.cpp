@@ -18,8 +18,9 @@ protected:
     }
 };
 
-// The shared case table as the user sees it: a refusal clears the inputs, an
-// Overflow leaves them, and only an answer enlarges the window.
+// The shared case table as the user sees it: an equation without x² or x terms
+// clears the inputs, a linear one keeps them for mending with the focus in the
+// first, an Overflow leaves them, and only an answer enlarges the window.
 TEST_F(QuadraticWindowTest, CaseTableAsTheUserSeesIt)
 {
     EXPECT_EQ(window->height(), height(QuadraticWindow::kInputHeight));
@@ -33,12 +34,16 @@ TEST_F(QuadraticWindowTest, CaseTableAsTheUserSeesIt)
             dialogs.message(expected);
         else if (expected == "Overflow")
             dialogs.runtimeError(6, expected);
-        solve({QString::fromStdString(c.inputs[0]), QString::fromStdString(c.inputs[1]),
-               QString::fromStdString(c.inputs[2])});
+        const QStringList typed = {QString::fromStdString(c.inputs[0]), QString::fromStdString(c.inputs[1]),
+                                   QString::fromStdString(c.inputs[2])};
+        field("dtxt")->setFocus();
+        solve(typed);
         if (refused || expected == "Overflow") {
             EXPECT_EQ(text("anstxt"), "");
             EXPECT_EQ(window->height(), height(QuadraticWindow::kInputHeight));
-            EXPECT_EQ(text("btxt").isEmpty(), refused);
+            const bool cleared = expected.startsWith("Please");
+            EXPECT_EQ(texts("btxt ctxt dtxt"), cleared ? "||" : typed.join('|'));
+            EXPECT_EQ(window->focusWidget() == field("btxt"), expected.startsWith("You"));
         } else {
             EXPECT_EQ(text("anstxt"), widgets::SymbolGlyphs(c.expected));
             EXPECT_EQ(field("anstxt")->cursorPosition(), 0); // a long answer shows from its start

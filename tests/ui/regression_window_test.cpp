@@ -1,6 +1,7 @@
 #include "ui/regression_window.h"
 
 #include "statistics/data_entry.h"
+#include "support/paste_and_drop.h"
 #include "support/window_test.h"
 #include "widgets/window_setup.h"
 
@@ -40,7 +41,7 @@ TEST_F(RegressionWindowTest, ShowsEveryOutcomeOfAFirstEntryInTheEnlargedWindow)
         QString list, caption;
     } cases[] = {
         {{}, "", "Insufficient Data"},
-        {{std::nullopt, "1", "000", "2", "2", "5"}, heading + " 0, 1 ¤  0, 2 ¤  2, 5 ¤ ", "y = ( 1.75)x +( 1.5)"},
+        {{"abc", "1", "000", "2", "2", "5"}, heading + " 0, 1 ¤  0, 2 ¤  2, 5 ¤ ", "y = ( 1.75)x +( 1.5)"},
         // Shown on a first entry too, not set in a frame that is still hidden.
         {{"1", "2", "1", "3"}, heading + " 1, 2 ¤  1, 3 ¤ ", "Redundant & Insufficient Data"},
     };
@@ -53,20 +54,59 @@ TEST_F(RegressionWindowTest, ShowsEveryOutcomeOfAFirstEntryInTheEnlargedWindow)
     }
 }
 
-// Both fields are emptied first; a run-time error leaves the list so far and the window's size.
-TEST_F(RegressionWindowTest, CancelOnYStopsWithTypeMismatchAndKeepsTheListSoFar)
+// Cancel ends the entry as "00" does, keeping every complete pair; before the
+// first pair it leaves the window as it was. A y that is not a number is asked
+// again. A run-time error leaves the list so far and the window's size.
+TEST_F(RegressionWindowTest, CancelKeepsThePairsAndAYTypoIsAskedAgain)
 {
-    answer({"1", "2", "3", std::nullopt}, false);
-    dialogs.runtimeError(13, "Type mismatch");
+    const QString heading = QStringLiteral("The values of x & y that were entered are:  ");
+    answer({std::nullopt}, false);
     click("enterxycmd");
-    expect("", " 1, 2 ¤ ", false);
+    expect("Enter the values for x & y first!", "", false);
 
-    answer({"1", "1", "2", "3"});
+    answer({"1", "1", "2", "3", "4", std::nullopt}, false);
     click("enterxycmd");
-    answer({"5", "abc"}, false);
-    dialogs.runtimeError(13, "Type mismatch");
+    expect("y = ( 2)x +(-1)", heading + " 1, 1 ¤  2, 3 ¤ ", true);
+
+    answer({"5", std::nullopt}, false);
+    click("enterxycmd");
+    expect("y = ( 2)x +(-1)", heading + " 1, 1 ¤  2, 3 ¤ ", true);
+
+    dialogs.input(QString::fromStdString(statistics::xprompt(1)), "1", "Data Required")
+        .input(QString::fromStdString(statistics::yprompt(1)), "2", "Data Required")
+        .input(QString::fromStdString(statistics::xprompt(2)), "3", "Data Required")
+        .input(QString::fromStdString(statistics::yprompt(2)), "4,5", "Data Required")
+        .message("Please enter a number!")
+        .input(QString::fromStdString(statistics::yprompt(2)), " ", "Data Required")
+        .message("Please enter a number!")
+        .input(QString::fromStdString(statistics::yprompt(2)), "4", "Data Required")
+        .input(QString::fromStdString(statistics::xprompt(3)), std::nullopt, "Data Required");
+    click("enterxycmd");
+    expect("y = ( 1)x +( 1)", heading + " 1, 2 ¤  3, 4 ¤ ", true);
+
+    answer({"1", "1e400"}, false);
+    dialogs.runtimeError(6, "Overflow");
     click("enterxycmd");
     expect("", "", true);
+}
+
+// Two spreadsheet columns, pasted or dropped, give what typing the pairs gives;
+// a line without its y stops as Cancel on the y prompt does.
+TEST_F(RegressionWindowTest, PastedOrDroppedPairsGiveWhatTypingThemGives)
+{
+    const QString heading = QStringLiteral("The values of x & y that were entered are:  ");
+    answer({"1", "2", "2", "4", "3", "6"});
+    click("enterxycmd");
+    expect("y = ( 2)x +( 0)", heading + " 1, 2 ¤  2, 4 ¤  3, 6 ¤ ", true);
+
+    reopen();
+    testing::PasteWithCtrlV(window.get(), "1\t2\r\n2;4\n3  6\n");
+    expect("y = ( 2)x +( 0)", heading + " 1, 2 ¤  2, 4 ¤  3, 6 ¤ ", true);
+    EXPECT_TRUE(testing::DropFile(window.get(), "pairs.TSV", "1\t1\n2\t3\n"));
+    expect("y = ( 2)x +(-1)", heading + " 1, 1 ¤  2, 3 ¤ ", true);
+    dialogs.runtimeError(13, "Type mismatch");
+    testing::PasteWithCtrlV(window.get(), "5\t7\n6\n");
+    expect("", " 5, 7 ¤ ", true);
 }
 
 } // namespace

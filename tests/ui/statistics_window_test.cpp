@@ -1,9 +1,12 @@
 #include "ui/statistics_window.h"
 
 #include "statistics/data_entry.h"
+#include "support/paste_and_drop.h"
 #include "support/window_test.h"
 #include "widgets/window_setup.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QGroupBox>
 
 namespace zentaro::ui {
@@ -51,11 +54,55 @@ TEST_F(StatisticsWindowTest, ListsTheValuesAndWritesThePopulationFigures)
     click("enterxcmd");
     expect(" .7 ¤  .7 ¤  .7 ¤  .7 ¤  .7 ¤ ", "0.7|3.5|2.45|0|0", true);
 
+    // Cancel ends the entry as "00" does, with the values so far; before the
+    // first value it changes nothing.
+    dialogs.input(QString::fromStdString(statistics::xprompt(1)), "1", "Data Required")
+        .input(QString::fromStdString(statistics::xprompt(2)), "2", "Data Required")
+        .input(QString::fromStdString(statistics::xprompt(3)), std::nullopt, "Data Required");
+    click("enterxcmd");
+    expect(" 1 ¤  2 ¤ ", "1.5|3|5|0.5|0.25", true);
+    dialogs.input(QString::fromStdString(statistics::xprompt(1)), std::nullopt, "Data Required");
+    click("enterxcmd");
+    expect(" 1 ¤  2 ¤ ", "1.5|3|5|0.5|0.25", true);
+
     // A failure later clears only the list; the window stays large.
     answer({});
     dialogs.runtimeError(6, "Overflow");
     click("enterxcmd");
-    expect("", "0.7|3.5|2.45|0|0", true);
+    expect("", "1.5|3|5|0.5|0.25", true);
+}
+
+// Ctrl+V, the context-menu item and a dropped file give what typing the same
+// values and "00" gives, the 500-value limit included; text without a number
+// changes nothing.
+TEST_F(StatisticsWindowTest, PastedOrDroppedValuesGiveWhatTypingThemGives)
+{
+    const QString typed = " 2 ¤  4 ¤  4 ¤  4 ¤  5 ¤  5 ¤  7 ¤  9 ¤ ";
+    const QString column = "2\r\n4\r\n4\r\n4\r\n5\r\n5\r\n7\r\n9\r\n";
+    answer({"2", "4", "4", "4", "5", "5", "7", "9"});
+    click("enterxcmd");
+    expect(typed, "5|40|232|2|4", true);
+
+    reopen();
+    testing::PasteWithCtrlV(window.get(), column);
+    expect(typed, "5|40|232|2|4", true);
+    QApplication::clipboard()->setText("3");
+    testing::Find<QAction>(window.get(), "pastedata")->trigger();
+    expect(" 3 ¤ ", "3|3|9|0|0", true);
+    // The read-only list in focus leaves Ctrl+V to the window.
+    area("xvaluestxt")->setFocus();
+    testing::PasteWithCtrlV(window.get(), "2\t4 4;4\n5 5 7 9");
+    expect(typed, "5|40|232|2|4", true);
+
+    EXPECT_TRUE(testing::DropFile(window.get(), "column.csv", "1;2"));
+    expect(" 1 ¤  2 ¤ ", "1.5|3|5|0.5|0.25", true);
+    EXPECT_FALSE(testing::DropFile(window.get(), "picture.png", "3"));
+
+    dialogs.message("No numbers found in the pasted text.");
+    testing::PasteWithCtrlV(window.get(), "Mean\tSD");
+    dialogs.runtimeError(9, "Subscript out of range");
+    testing::PasteWithCtrlV(window.get(), QString("1\n").repeated(501));
+    expect(QString(" 1 ¤ ").repeated(500), "1.5|3|5|0.5|0.25", true);
 }
 
 } // namespace

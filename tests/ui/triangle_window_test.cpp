@@ -118,22 +118,27 @@ TEST_F(TriangleWindowTest, SolvesOverTheMessageOrUncoversIt)
     EXPECT_FALSE(testing::Find<QGroupBox>(window.get(), "Frame3")->isVisible());
 }
 
-TEST_F(TriangleWindowTest, TheAmbiguousCaseAsksAndCancelChangesNothing)
+// Declining to choose (Cancel, or a reply other than "a1" or "a2") takes the
+// solution of the earlier answer off the screen and keeps the typed data.
+TEST_F(TriangleWindowTest, TheAmbiguousCaseAsksAndDecliningReturnsToTheInputs)
 {
-    const std::pair<std::optional<QString>, const char*> cases[] = {{QStringLiteral("a2"), "a = 5.3436"},
-                                                                    {std::nullopt, "a = 3"}};
-    for (const auto& [reply, a] : cases) {
+    const QString prompt = "There are Two possible values for a: 11.97687883,  5.34362925. Choose \"a1\" or \"a2\":";
+    const std::pair<std::optional<QString>, const char*> cases[] = {
+        {QStringLiteral("a2"), "solved"}, {std::nullopt, "input"}, {QStringLiteral("A2"), "input"}};
+    enter(4, {"", "6", "10", "", "30"});
+    for (const auto& [reply, shown] : cases) {
         SCOPED_TRACE(reply.value_or("Cancel").toStdString());
-        enter(3, {"3", "4", "5"});
+        dialogs.input(prompt, QStringLiteral("a1"), "Ambiguous Case!");
         click("solvecmd");
-        enter(4, {"", "6", "10", "", "30"});
-        dialogs.input("There are Two possible values for a: 11.97687883,  5.34362925. Choose \"a1\" or \"a2\":", reply,
-                      "Ambiguous Case!");
+        ASSERT_EQ(text("sidealbl"), "a = 11.9769");
+        dialogs.input(prompt, reply, "Ambiguous Case!");
         click("solvecmd");
         dialogs.checkDone();
-        EXPECT_EQ(text("sidealbl"), a);
-        EXPECT_EQ(state(), reply ? "solved" : "input");
-        EXPECT_EQ(text("Btxt"), "30");
+        EXPECT_EQ(state(), shown);
+        EXPECT_EQ(texts(kFields), "|6|10||30|");
+        if (reply == QStringLiteral("a2")) {
+            EXPECT_EQ(text("sidealbl"), "a = 5.3436");
+        }
     }
 }
 

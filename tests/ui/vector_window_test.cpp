@@ -2,6 +2,8 @@
 
 #include "support/window_test.h"
 
+#include <QTest>
+
 namespace zentaro::ui {
 namespace {
 
@@ -33,6 +35,19 @@ TEST_F(VectorWindowTest, EachButtonFillsOnlyItsOwnFrame)
         click(c.button);
         EXPECT_EQ(texts(kOutputs), QString::fromUtf8(c.outputs));
     }
+}
+
+// A click into a field that opens with "0" selects it, so that typing -1 gives
+// -1 and not "0-1", which reads as 0.
+TEST_F(VectorWindowTest, AClickIntoAFieldSelectsItsTextForTypingOver)
+{
+    for (const char* name : {"ai", "bj"}) {
+        QTest::mouseClick(field(name), Qt::LeftButton);
+        QApplication::processEvents();
+        QTest::keyClicks(field(name), "-1");
+    }
+    click("compute");
+    EXPECT_EQ(texts("ai bj moda modb adotb"), "-1|-1|1|1|0");
 }
 
 // The answers are written one by one: an Overflow stops with the earlier ones written.
