@@ -73,6 +73,26 @@ bool IsEnter(const QKeyEvent* key)
 }
 
 // Sees the keys that the focused control leaves unused: they travel up to the window.
+// Tells whether a modal box opened over a window while it lived.
+class BoxWatch : public QObject {
+public:
+    explicit BoxWatch(QWidget* window) : window_(window) { window_->installEventFilter(this); }
+    ~BoxWatch() override { window_->removeEventFilter(this); }
+    bool opened() const { return opened_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == window_ && event->type() == QEvent::WindowBlocked)
+            opened_ = true;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* window_;
+    bool opened_ = false;
+};
+
 class EnterKeys : public QObject {
 public:
     EnterKeys(QWidget* window, QAbstractButton* ok) : QObject(window), window_(window), ok_(ok)
@@ -98,8 +118,15 @@ protected:
             return true;
         // A field that checks itself when it is left is left first, as a click
         // on the button would leave it; other fields keep the focus for more typing.
-        if (focus != target && focus != nullptr && focus->findChild<FieldFocus*>() != nullptr)
+        // When the field refuses its text in a message box, the button is not
+        // pressed, as a click that left it would not be: the person was told the
+        // field was wrong and never asked for a result from what it holds now.
+        if (focus != target && focus != nullptr && focus->findChild<FieldFocus*>() != nullptr) {
+            const BoxWatch watch(window_);
             target->setFocus(Qt::OtherFocusReason);
+            if (watch.opened())
+                return true;
+        }
         target->click();
         return true;
     }
