@@ -2,7 +2,9 @@
 
 #include "numbers/primes.h"
 #include "support/dialog_script.h"
+#include "widgets/window_text.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -249,6 +251,14 @@ TEST_F(LongTextFieldTest, AsksBeforeCopyingAVeryLongSelection)
                     QStringLiteral("No"));
     key(Qt::Key_A, Qt::ControlModifier);
     key(Qt::Key_C, Qt::ControlModifier);
+    // Copying the window it is in asks too.
+    QWidget window;
+    auto* inWindow = new LongTextField(&window);
+    inWindow->setText(std::make_shared<NumberList>(1, 10000000));
+    AddCopyAll(&window);
+    dialogs.message(QStringLiteral("The selection is %1 characters long. Copy it anyway?").arg(size),
+                    QStringLiteral("No"));
+    window.findChild<QAction*>(QStringLiteral("copyall"))->trigger();
     dialogs.checkDone();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
 }
