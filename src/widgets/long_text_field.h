@@ -57,6 +57,8 @@ public:
     // failed, it leaves no file; when stopped, the field may be gone.
     enum class Saved { Yes, Stopped, Failed };
     Saved saveTo(const QString& path, QString* error = nullptr);
+    // A save that looks like taking longer than this shows a progress dialog with Cancel.
+    void setProgressDelay(int milliseconds) { progressDelay_ = milliseconds; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -86,6 +88,7 @@ private:
     std::shared_ptr<const LongText> text_;
     std::unique_ptr<CharWidths> widths_;
     LineLayout layout_;
+    int progressDelay_ = 500;
     qsizetype anchor_ = 0;
     qsizetype position_ = 0;
     bool settingText_ = false;

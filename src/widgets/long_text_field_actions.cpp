@@ -41,7 +41,7 @@ LongTextField::Saved LongTextField::saveTo(const QString& path, QString* error)
     // application handles its events.
     const std::shared_ptr<const LongText> text = text_;
     QSaveFile file(path);
-    ModalProgress progress(this, QStringLiteral("Saving the list ..."), 500);
+    ModalProgress progress(this, QStringLiteral("Saving the list ..."), progressDelay_);
     const qsizetype size = text->size();
     bool written = file.open(QIODevice::WriteOnly);
     bool goOn = true;
