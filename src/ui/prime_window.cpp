@@ -9,6 +9,8 @@
 #include "widgets/qt_text.h"
 #include "widgets/window_setup.h"
 
+#include <QPointer>
+
 namespace zentaro::ui {
 
 PrimeWindow::PrimeWindow(QWidget* parent) : QWidget(parent)
@@ -24,6 +26,19 @@ PrimeWindow::PrimeWindow(QWidget* parent) : QWidget(parent)
 // listing, and nothing of the window is touched after it has gone.
 void PrimeWindow::primegen_Click()
 {
+    // A click that reaches the button while its own listing runs (from a
+    // script: the user cannot) starts nothing.
+    if (listing_)
+        return;
+    struct Listing {
+        QPointer<PrimeWindow> window;
+        explicit Listing(PrimeWindow* w) : window(w) { w->listing_ = true; }
+        ~Listing()
+        {
+            if (!window.isNull())
+                window->listing_ = false;
+        }
+    } listing(this);
     primestxt->clear();
     widgets::ModalProgress progress(this, QStringLiteral("Generating prime numbers ..."), progressDelay_);
     numbers::primes::PrimeList list = numbers::primes::primelist(

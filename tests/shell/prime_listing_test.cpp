@@ -19,7 +19,7 @@
 namespace zentaro::shell {
 namespace {
 
-enum class Then { CloseWindow, Exit, Nothing };
+enum class Then { CloseWindow, Exit, GenerateAgain, Nothing };
 
 // The progress dialog is the one modal window while a listing runs.
 QWidget* Progress()
@@ -34,7 +34,7 @@ TEST(PrimeListing, WhateverTheUserDoesMeanwhileEndsInAConsistentState)
         const char* name;
         bool escape;   // Escape in the progress dialog first
         bool closeBox; // or its close box
-        Then then;     // a moment later
+        Then then;     // a moment later, or at once
         bool windowStays;
         int exits;
     } cases[] = {
@@ -43,6 +43,7 @@ TEST(PrimeListing, WhateverTheUserDoesMeanwhileEndsInAConsistentState)
         {"the dialog's close box, then Exit", false, true, Then::Exit, false, 1},
         {"close the window under the dialog", false, false, Then::CloseWindow, false, 0},
         {"Escape alone", true, false, Then::Nothing, true, 0},
+        {"Generate again under the dialog, then Escape", false, false, Then::GenerateAgain, true, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -68,11 +69,15 @@ TEST(PrimeListing, WhateverTheUserDoesMeanwhileEndsInAConsistentState)
                     Progress()->close();
                 since.start();
                 step = 1;
-            } else if (step == 1 && since.elapsed() >= 100) {
+            } else if (step == 1 && since.elapsed() >= (c.then == Then::GenerateAgain ? 0 : 100)) {
                 if (c.then == Then::CloseWindow && window != nullptr)
                     window->close();
                 else if (c.then == Then::Exit)
                     QTest::mouseClick(startup->findChild<QPushButton*>(QStringLiteral("exitcmd")), Qt::LeftButton);
+                else if (c.then == Then::GenerateAgain && Progress() != nullptr) {
+                    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("primegen")), Qt::LeftButton);
+                    QTest::keyClick(Progress(), Qt::Key_Escape);
+                }
                 step = 2;
             }
         });
