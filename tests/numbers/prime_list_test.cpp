@@ -1,6 +1,5 @@
 // The prime list against a plain sieve written out in full: the whole text, any
-// stretch of it in UTF-16 and UTF-8, its runs of equal entries, progress and
-// cancelling.
+// stretch of it in UTF-16 and UTF-8, progress and cancelling.
 #include "numbers/prime_sieve.h"
 #include "numbers/primes.h"
 
@@ -93,6 +92,7 @@ TEST(PrimeList, TheTextAgreesWithAPlainSieve)
         const std::string expected = SieveText(low, high);
         EXPECT_EQ(list.text(), expected);
         EXPECT_EQ(list.size(), static_cast<std::int64_t>(Utf16(expected).size()));
+        EXPECT_EQ(list.count(), static_cast<std::int64_t>(SievePrimes(low, high).size()));
     }
 }
 
@@ -139,33 +139,6 @@ TEST(PrimeList, AnyStretchOfTheTextIsMadeAgainAsInTheWhole)
             }));
             ASSERT_EQ(utf8, Utf8(expected)) << from << " + " << n;
         }
-    }
-}
-
-TEST(PrimeList, RunsOfEqualEntriesAndTheirSizes)
-{
-    const struct {
-        std::int64_t low, high;
-        std::vector<primes::PrimeList::Run> runs;
-    } cases[] = {
-        {1, 1000, {{1, 4}, {2, 21}, {3, 143}}}, {1, 1, {}}, {8, 12, {{1, 0 + 0}, {2, 1}}}, {97, 101, {{2, 1}, {3, 1}}},
-        {2147483000, 2147483647, {{10, 27}}},
-    };
-    for (const auto& c : cases) {
-        const primes::PrimeList list = List(c.low, c.high);
-        std::vector<primes::PrimeList::Run> expected;
-        for (const auto& run : c.runs) {
-            if (run.entries > 0)
-                expected.push_back(run);
-        }
-        EXPECT_EQ(list.runs(), expected) << c.low;
-        std::int64_t size = 0, count = 0;
-        for (const auto& run : expected) {
-            size += run.entries * primes::PrimeList::EntryLength(run.digits);
-            count += run.entries;
-        }
-        EXPECT_EQ(list.size(), size);
-        EXPECT_EQ(list.count(), count);
     }
 }
 
