@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -183,6 +184,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const long long dayNumber = inYear + (y >= 1 ? Ordinal(y, 1, 1) - kOrigin - 1 : 0);
     const long long monthNumber = m + (y >= 1 ? 12 * (y - 1700) : 0);
     FUZZ_CHECK(zentaro::dates::dateid(text) == dayNumber);
+    std::vector<std::string> steps; // recorded, the same number, ending the working
+    std::string ending = " ";
+    ending += std::to_string(dayNumber);
+    FUZZ_CHECK(zentaro::dates::dateid(text, zentaro::Working(steps)) == dayNumber && steps.back().ends_with(ending));
     FUZZ_CHECK(zentaro::dates::monthid(text) == monthNumber);
     FUZZ_CHECK(!zentaro::dates::IsWronglyFormed(text));
     FUZZ_CHECK(zentaro::dates::IsRealDate(text) == (y >= 1 && m >= 1 && m <= 12 && d >= 1 && d <= MonthLength(m, y)));

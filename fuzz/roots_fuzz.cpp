@@ -18,6 +18,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -91,6 +92,14 @@ Surd ReadSurd(Reader& in)
     in.expect("Ö");
     root.r = in.number();
     return root;
+}
+
+// Recorded, the same answer, and the working ends with it as the field shows it.
+template <typename Solve> void CheckRecorded(const std::string& answer, Solve solve)
+{
+    std::vector<std::string> steps;
+    FUZZ_CHECK(solve(zentaro::Working(steps)) == answer);
+    FUZZ_CHECK(!steps.empty() && steps.back() == zentaro::algebra::answerglyphs(answer));
 }
 
 bool SquareFree(long long r)
@@ -168,6 +177,9 @@ void CheckExact(long long b, long long c, long long d)
         return;
     }
     FUZZ_CHECK(magnitude <= 2147483647);
+    CheckRecorded(text, [&](zentaro::Working w) {
+        return zentaro::algebra::surdroots(static_cast<double>(b), static_cast<double>(c), static_cast<double>(d), w);
+    });
     Reader in(text);
     in.expect("a =");
     const Surd first = ReadSurd(in);
@@ -242,6 +254,7 @@ void CheckDecimal(double b, double c, double d)
         FUZZ_CHECK(error.code() == zentaro::ErrorCode::Overflow && Overflows(b, c, d));
         return;
     }
+    CheckRecorded(text, [&](zentaro::Working w) { return zentaro::algebra::decimalroots(b, c, d, w); });
     const Decimal roots = ReadDecimal(text);
     if (!Ordinary(b) || !Ordinary(c) || !Ordinary(d))
         return;

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -103,16 +104,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string reply = kReplies[input.byte() % 5];
 
     if (mode >= 128) {
-        // Any doubles: nothing but a run-time error or a result.
+        // Any doubles: nothing but a run-time error or a result, and a working
+        // written for them.
         const double x = AnyDouble(input);
         const double y = AnyDouble(input);
         const double z = AnyDouble(input);
+        std::vector<std::string> steps;
+        const zentaro::Working working(steps);
         try {
-            zentaro::geometry::solveasa(x, y, z);
-            zentaro::geometry::solvesas(x, y, z);
-            zentaro::geometry::solvesss(x, y, z);
-            zentaro::geometry::solvessa(x, y, z, [&](double, double) { return reply; });
-            zentaro::geometry::trimeasures(x, y, z);
+            zentaro::geometry::solveasa(x, y, z, working);
+            zentaro::geometry::solvesas(x, y, z, working);
+            zentaro::geometry::solvesss(x, y, z, working);
+            zentaro::geometry::solvessa(
+                x, y, z, [&](double, double) { return reply; }, working);
+            zentaro::geometry::trimeasures(x, y, z, working);
         } catch (const zentaro::RuntimeError&) {
         }
         return 0;

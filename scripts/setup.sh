@@ -4,7 +4,7 @@
 # targets named after the preset. Quick when everything is there.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgtest-dev libbenchmark-dev
+packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-base-dev-tools libgtest-dev libbenchmark-dev
           fonts-liberation fonts-dejavu-core appstream desktop-file-utils)
 missing=()
 for package in "${packages[@]}"; do
@@ -19,6 +19,9 @@ if ((${#missing[@]})); then
 fi
 
 cd "$(dirname "$0")/.."
+# Paths inside the checkout are hashed relative to it, so a second clone (CI's)
+# reuses what ccache compiled for the first.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
 preset=${1:-release}
 shift || true
 cmake --preset "$preset" >/dev/null

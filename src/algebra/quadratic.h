@@ -1,5 +1,7 @@
 #pragma once
 
+#include "conventions/working.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -28,17 +30,17 @@ std::int32_t dmax(double n, double p);
 int prime(double x);
 
 // c² − 4·b·d; Overflow beyond the double range.
-double discriminant(double b, double c, double d);
+double discriminant(double b, double c, double d, Working working = {});
 
 // The roots as decimal numbers, complex ones with the unit i ("a =-1+ ( 2)i; ...").
 // b ≠ 0.
-std::string decimalroots(double b, double c, double d);
+std::string decimalroots(double b, double c, double d, Working working = {});
 
 // The roots in exact form: a reduced fraction plus or minus a reduced multiple of
 // a square root ("a =(- 1/ 2)+(1/ 2)Ö 5; ..."). For whole numbers b ≠ 0, c and d
 // whose discriminant D has an |D| that is not a perfect square; an |D| above
 // 2147483647 raises Overflow.
-std::string surdroots(double b, double c, double d);
+std::string surdroots(double b, double c, double d, Working working = {});
 
 // True when none of the three coefficients has a fractional part; otherwise the
 // solver switches itself to its decimal ("Rational") mode.
@@ -46,10 +48,14 @@ bool wholecoefficients(double b, double c, double d);
 
 // The message that refuses an equation without an x² term, or the empty text
 // when b ≠ 0.
-std::string_view notquadratic(double b, double c);
+std::string_view notquadratic(double b, double c, Working working = {});
 
 // The answer for b ≠ 0: in "Integral" mode with whole coefficients the exact form
 // unless |D| is a perfect square, otherwise the decimal form.
-std::string quadroots(double b, double c, double d, bool integral);
+std::string quadroots(double b, double c, double d, bool integral, Working working = {});
+
+// An answer as the solver's field shows it, with the glyphs its symbol font
+// draws: α, β, ι and √. The working ends with it.
+std::string answerglyphs(std::string_view answer);
 
 } // namespace zentaro::algebra

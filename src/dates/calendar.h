@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conventions/tagged.h"
+#include "conventions/working.h"
 
 #include <cstdint>
 #include <string>
@@ -27,29 +28,29 @@ Tagged mdays(std::int16_t m, std::int16_t Y);
 // ('31/02/2003' is 3 March 2003) and months above 12 add nothing. A year that
 // reads as 0 or less is no calendar year and adds nothing either, so the
 // placeholder "dd/mm/yyyy" is day 0. Overflow for a part beyond the 16-bit range.
-std::int32_t dateid(std::string_view dt);
+std::int32_t dateid(std::string_view dt, Working working = {});
 // The month number of a date text; the day is not read. Years of 0 or less add
 // nothing, as for dateid.
-std::int32_t monthid(std::string_view dt);
+std::int32_t monthid(std::string_view dt, Working working = {});
 
 // The date of a day number as ' d/ m/ y' (' 5/ 3/ 2003'). Overflow for a day
 // before 1 January of year 1 or after 31 December 32767.
-std::string dat(std::int32_t dateid);
+std::string dat(std::int32_t dateid, Working working = {});
 // The month of a month number as '/ m/ y', for the caller to put a day in
 // front. Overflow outside January of year 1 to December 32767.
-std::string monyr(std::int32_t monthid);
+std::string monyr(std::int32_t monthid, Working working = {});
 // The same month as numbers: month 3639 is March 2003.
 struct MonthOfYear {
     std::int16_t month = 0;
     std::int16_t year = 0;
 };
-MonthOfYear monthofyear(std::int32_t monthid);
+MonthOfYear monthofyear(std::int32_t monthid, Working working = {});
 
 // The Gregorian weekday, 0 Sunday to 6 Saturday, of a date from year 1 on.
 // Subscript out of range for a month outside 0 to 12. Days outside their month
 // count on from its start (day 0 is the day before the 1st), so a negative day
 // can give a negative result. Years of 0 or less keep the old century rule,
 // under which the placeholder (0, 0, 0) is a Sunday.
-std::int16_t weekday(std::int16_t day, std::int16_t month, std::int16_t year);
+std::int16_t weekday(std::int16_t day, std::int16_t month, std::int16_t year, Working working = {});
 
 } // namespace zentaro::dates

@@ -1,6 +1,7 @@
 #include "dates/date_text.h"
 
 #include "conventions/parse.h"
+#include "conventions/step_text.h"
 
 #include <cstddef>
 
@@ -81,6 +82,11 @@ bool IsWronglyFormed(std::string_view s)
     const bool noFirstSlash = CharacterAt(s, 3) != "/";
     const bool wrongLength = CharacterCount(s) != 10;
     return s != kDatePlaceholder && (noSecondSlash || noFirstSlash || wrongLength);
+}
+
+std::string PartsText(std::string_view str, double day, double month, double year)
+{
+    return std::string(str) + ": day " + Plain(day) + ", month " + Plain(month) + ", year " + Plain(year);
 }
 
 } // namespace zentaro::dates

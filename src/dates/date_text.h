@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace zentaro::dates {
@@ -21,6 +22,9 @@ double DatePart(std::string_view str);
 double MonthPart(std::string_view str);
 // The last four characters, or all of a shorter text.
 double YearPart(std::string_view str);
+
+// How the working states what was read: "05/12/2026: day 5, month 12, year 2026".
+std::string PartsText(std::string_view str, double day, double month, double year);
 
 // The day as typed: the first two characters, blanks and all.
 std::string_view TypedDay(std::string_view str);

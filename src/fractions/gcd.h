@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conventions/tagged.h"
+#include "conventions/working.h"
 
 #include <cstdint>
 
@@ -13,6 +14,7 @@ namespace zentaro::fractions {
 // The magnitude can reach 2147483648 (gcd(-2147483648, 0)), which no longer fits
 // 32 bits: the result is then a double, and converting it raises Overflow.
 // Not the GCD/LCM window's gcd (doubles, fractions allowed) nor the quadratic solver's (never negative).
-Tagged gcd(std::int32_t a, std::int32_t b);
+// The working shows Euclid's divisions when there are few of them, then the divisor.
+Tagged gcd(std::int32_t a, std::int32_t b, Working working = {});
 
 } // namespace zentaro::fractions

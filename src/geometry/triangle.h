@@ -1,5 +1,7 @@
 #pragma once
 
+#include "conventions/working.h"
+
 #include <functional>
 #include <string>
 
@@ -42,24 +44,24 @@ bool formstriangle(double a, double b, double c);
 
 // Two angles and the side between them. No triangle unless a, B and C are
 // positive and B + C is below 180.
-Solution solveasa(double a, double B, double C);
+Solution solveasa(double a, double B, double C, Working working = {});
 
 // Two sides and the angle between them. No triangle unless b and c are positive
 // and 0 < A < 180.
-Solution solvesas(double A, double b, double c);
+Solution solvesas(double A, double b, double c, Working working = {});
 
 // All three sides, by the half-angle formulas. Sides that meet the triangle
 // inequality only within the rounding of their decimals (0.1, 0.2, 0.3) are flat
 // and fit no triangle.
-Solution solvesss(double a, double b, double c);
+Solution solvesss(double a, double b, double c, Working working = {});
 
 // Two sides and the angle opposite the first: the ambiguous case. Two positive
 // candidates for a are rounded to 8 decimals and offered to `choose`; a reply
 // other than exactly "a1" or "a2" backs out. No triangle when 0 < B < 180, b > 0,
 // c > 0 do not hold or no candidate for a is positive.
-Solution solvessa(double B, double b, double c, const Chooser& choose);
+Solution solvessa(double B, double b, double c, const Chooser& choose, Working working = {});
 
 // s, area (Heron), R, r and the exradii of the triangle with sides a, b and c.
-Measures trimeasures(double a, double b, double c);
+Measures trimeasures(double a, double b, double c, Working working = {});
 
 } // namespace zentaro::geometry

@@ -37,9 +37,10 @@ std::string ambiguousprompt(double a1, double a2);
 
 // Reads the inputs the mode uses and solves; in the ambiguous case the user
 // chooses through `ask` (title "Ambiguous Case!", default reply "a1").
-Solution solvetriangle(Mode mode, const TriangleInputs& inputs, const AskInput& ask);
+Solution solvetriangle(Mode mode, const TriangleInputs& inputs, const AskInput& ask, Working working = {});
 
 // The captions of a solved triangle: 'a = 3', 'A = 36.8699°', 'Area = 6', ...
-TriangleCaptions solutioncaptions(const Triangle& triangle);
+// The working ends with all twelve, as the window shows them.
+TriangleCaptions solutioncaptions(const Triangle& triangle, Working working = {});
 
 } // namespace zentaro::geometry

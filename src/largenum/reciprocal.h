@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conventions/dialogs.h"
+#include "conventions/working.h"
 
 #include <functional>
 #include <string>
@@ -21,7 +22,9 @@ using ShowAnswer = std::function<void(std::string_view answer)>;
 // reciprocal window shows it ("0.08333" for 12 and 5 digits). A digit count above
 // 2000 is cut to 2000 after one message; a number that is not whole, or of 1E15
 // or more, is refused with a message and gives the empty text.
+// The working is the first divisions, then where the digits start to repeat
+// and how many repeat, found exactly however far past 2000 digits that is.
 std::string recipdigits(std::string_view numberText, std::string_view digitCountText, const ShowMessage& message,
-                        const ShowAnswer& written);
+                        const ShowAnswer& written, Working working = {});
 
 } // namespace zentaro::largenum

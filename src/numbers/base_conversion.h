@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conventions/dialogs.h"
+#include "conventions/working.h"
 
 #include <cstdint>
 #include <optional>
@@ -29,17 +30,19 @@ double decodify(std::string_view abcd);
 // The value of a digit string in `base`, weighed in doubles; -1 when a character
 // is not a digit of that base, 0 for the empty text. Leading zeros, however
 // many, weigh nothing; a value beyond the double range raises Overflow.
-double convtoden(std::string_view num, std::int16_t base);
+// The working gives each digit's value and weight.
+double convtoden(std::string_view num, std::int16_t base, Working working = {});
 
 // The digits of a whole number in `base`, most significant first; the empty
 // text for 0. Values beyond the 32-bit range raise Overflow.
-std::string convfromden(double x, std::int16_t base);
+// The working is the repeated division with its remainders.
+std::string convfromden(double x, std::int16_t base, Working working = {});
 
 // The Convert! button: `num` from the base in `fromBaseText` to the base in
 // `toBaseText`. A base outside 2 to 36 shows one message and gives nothing (the
 // answer keeps its text); a number that is not written in its base gives
 // kConversionError.
 std::optional<std::string> convertbases(std::string_view num, std::string_view fromBaseText,
-                                        std::string_view toBaseText, const ShowMessage& message);
+                                        std::string_view toBaseText, const ShowMessage& message, Working working = {});
 
 } // namespace zentaro::numbers

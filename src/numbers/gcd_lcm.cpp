@@ -1,9 +1,12 @@
 #include "numbers/gcd_lcm.h"
 
 #include "conventions/numbers.h"
+#include "conventions/working_text.h"
 
 #include <cmath>
 #include <cstdint>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace zentaro::numbers::gcdlcm {
@@ -17,9 +20,17 @@ void AppendItem(std::string& text, std::string_view item)
     text += kListStart;
 }
 
+std::string Joined(const std::vector<std::string>& items, std::string_view separator)
+{
+    std::string text;
+    for (const std::string& item : items)
+        text += (text.empty() ? "" : std::string(separator)) + item;
+    return text.empty() ? "none" : text;
+}
+
 } // namespace
 
-double gcd(double a, double b)
+double gcd(double a, double b, Working working)
 {
     double x = a;
     double y = b;
@@ -36,24 +47,48 @@ double gcd(double a, double b)
         y = -y;
         s = -s;
     }
+    // The larger first, as Euclid's table is written; the divisor is the same.
+    if (x < y)
+        std::swap(x, y);
+    if ((a == 0) != (b == 0))
+        working.step("A 0 takes the value of the other number");
+    if (y != 0)
+        working.step([&] { return "Euclid's algorithm on " + FormatPlain(x) + " and " + FormatPlain(y) + ":"; });
     // Taking the smaller from the larger until both agree leaves the larger's
     // remainder by the smaller; fmod reaches that remainder in one exact step. So
     // the answer is the same wherever the subtraction ends, and it also ends
     // where the subtraction would round and never meet (0.3 and 0.1, 1E20 and 1).
     while (y != 0) {
         const double r = std::fmod(x, y);
+        working.step([&] {
+            return FormatPlain(x) + " = " + FormatPlain((x - r) / y) + " × " + FormatPlain(y) + " + " + FormatPlain(r);
+        });
         x = y;
         y = r;
     }
+    working.step([&] {
+        std::string line = "gcd(" + FormatPlain(a) + ", " + FormatPlain(b) + ") = " + FormatPlain(s * x);
+        if (s < 0)
+            line += " (the signs differ, so the divisor is negative)";
+        return line;
+    });
     return s * x;
 }
 
-double lcm(double a, double b, double g)
+// The magnitudes give b·a/g itself: g is negative exactly when b·a is.
+double lcm(double a, double b, double g, Working working)
 {
-    return Divide(Mul(b, a), g);
+    const double product = std::fabs(Mul(b, a));
+    const double result = Divide(product, std::fabs(g));
+    working.step([&] {
+        return "LCM = |a × b| ÷ |gcd| = |" + FormatPlain(a) + " × " + working::Operand(FormatPlain(b)) + "| ÷ " +
+               FormatPlain(std::fabs(g)) + " = " + FormatPlain(product) + " ÷ " + FormatPlain(std::fabs(g)) + " = " +
+               FormatPlain(result);
+    });
+    return result;
 }
 
-Tagged dmax(double a, double b)
+Tagged dmax(double a, double b, Working working)
 {
     // The powers b^i are tried for i up to this bound; the logarithm is what
     // refuses a number not above 0.
@@ -71,6 +106,7 @@ Tagged dmax(double a, double b)
     std::int32_t rest = n;
     int exponent = 0;
     while (rest % base == 0) {
+        working.step([&] { return FormatPlain(rest) + " ÷ " + FormatPlain(base) + " = " + FormatPlain(rest / base); });
         rest /= base;
         ++exponent;
     }
@@ -94,14 +130,32 @@ int prime(double a)
     return 1;
 }
 
-std::string factorlist(double a)
+std::string factorlist(double a, Working working)
 {
     std::string text(kListStart);
-    // The candidates run from 1 while they are not above a.
-    if (!(a >= 1))
+    std::vector<std::string> shown;
+    const auto finish = [&] {
+        working.step([&] { return "Factors of " + FormatPlain(a) + ": " + Joined(shown, ", "); });
         return text;
+    };
+    // The candidates run from 1 while they are not above a.
+    if (!(a >= 1)) {
+        working.step(
+            [&] { return "Factors are counted from 1 up to the number, and " + FormatPlain(a) + " is below 1"; });
+        return finish();
+    }
     const std::int32_t n = RoundToInt32(a);
     const double top = std::floor(a);
+    if (n != a) {
+        working.step([&] {
+            return FormatPlain(a) + " is taken as " + FormatPlain(n) +
+                   (top < n ? ", and factors above " + FormatPlain(a) + " are left out" : std::string());
+        });
+    }
+    working.step([&] {
+        return "Each divisor d of " + FormatPlain(n) + " with d² ≤ " + FormatPlain(n) + " (d up to √" + FormatPlain(n) +
+               "), paired with " + FormatPlain(n) + " ÷ d:";
+    });
 
     // Divisors pair up as d and n / d with d <= √n: the small ones come out in
     // rising order, their partners in falling order.
@@ -109,25 +163,40 @@ std::string factorlist(double a)
     for (std::int32_t d = 1; static_cast<std::int64_t>(d) * d <= n; ++d) {
         if (n % d != 0)
             continue;
-        if (d <= top)
+        working.step([&] { return FormatPlain(n) + " = " + FormatPlain(d) + " × " + FormatPlain(n / d); });
+        if (d <= top) {
             AppendItem(text, FormatSpaced(d));
+            if (working.recording())
+                shown.push_back(FormatPlain(d));
+        }
         if (n / d != d)
             large.push_back(n / d);
     }
-    for (auto it = large.rbegin(); it != large.rend() && *it <= top; ++it)
+    for (auto it = large.rbegin(); it != large.rend() && *it <= top; ++it) {
         AppendItem(text, FormatSpaced(*it));
-    return text;
+        if (working.recording())
+            shown.push_back(FormatPlain(*it));
+    }
+    return finish();
 }
 
-std::string primefactors(double a)
+std::string primefactors(double a, Working working)
 {
+    const double typed = a;
     std::string text(kListStart);
-    auto append = [&text](std::int32_t p, const Tagged& k) {
+    std::vector<std::string> powers;
+    auto append = [&](std::int32_t p, const Tagged& k) {
         AppendItem(text, FormatSpaced(p) + "(" + FormatSpaced(k.ToDouble()) + ")");
+        if (working.recording()) {
+            const auto exponent = static_cast<std::uint64_t>(k.ToDouble());
+            powers.push_back(FormatPlain(p) + (exponent == 1 ? "" : working::Superscript(exponent)));
+        }
     };
+    if (RoundToInt32(a) != a)
+        working.step([&] { return FormatPlain(a) + " is taken as " + FormatPlain(RoundToInt32(a)); });
 
     if (RoundToInt32(a) % 2 == 0) {
-        const Tagged k = dmax(a, 2);
+        const Tagged k = dmax(a, 2, working);
         append(2, k);
         a = Divide(a, Power(2, k.ToDouble()));
     }
@@ -141,15 +210,21 @@ std::string primefactors(double a)
     for (std::int32_t i = 3; static_cast<std::int64_t>(i) * i <= n; i += 2) {
         if (n % i != 0)
             continue;
-        const Tagged k = dmax(a, i);
+        const Tagged k = dmax(a, i, working);
         append(i, k);
         a = Divide(a, Power(i, k.ToDouble()));
         n = RoundToInt32(a);
     }
     if (n > 1 && n <= last) {
-        const Tagged k = dmax(a, n);
+        const Tagged k = dmax(a, n, working);
         append(n, k);
+    } else if (n > 1) {
+        working.step([&] {
+            return "What is left, " + FormatPlain(n) + ", is above " + FormatPlain(last) +
+                   " (the number left after the twos), so it is not listed";
+        });
     }
+    working.step([&] { return "Prime factors of " + FormatPlain(typed) + ": " + Joined(powers, " × "); });
     return text;
 }
 

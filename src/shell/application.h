@@ -2,6 +2,9 @@
 
 #include "shell/window_registry.h"
 
+#include <QPointer>
+#include <QWidget>
+
 #include <functional>
 
 namespace zentaro::shell {
@@ -17,8 +20,15 @@ public:
     void start();
     WindowRegistry& windows() { return registry_; }
 
+    // Opens the Working window (beside `calculator` when it is new) on the working of `calculator`.
+    void showWorking(QWidget* calculator);
+
 private:
+    QWidget* makeCalculator(QWidget* (*make)());
+
     WindowRegistry registry_;
+    // The calculator a Working window being made is for.
+    QPointer<QWidget> workingFor_;
 };
 
 } // namespace zentaro::shell

@@ -1,6 +1,7 @@
 #include "statistics/data_entry.h"
 
 #include "conventions/numbers.h"
+#include "conventions/step_text.h"
 
 #include <cstdint>
 #include <optional>
@@ -38,6 +39,16 @@ std::optional<double> AskY(int i, const AskInput& ask, const ShowMessage& messag
     }
 }
 
+// The table's columns are separated by tabs, so that it lines up on screen and
+// pastes into a spreadsheet as one.
+std::string Row(std::initializer_list<std::string> cells)
+{
+    std::string row;
+    for (const std::string& cell : cells)
+        row += (row.empty() ? "" : "\t") + cell;
+    return row;
+}
+
 } // namespace
 
 std::string xprompt(int i)
@@ -50,8 +61,10 @@ std::string yprompt(int i)
     return "Enter the Value of y (" + Numbered(i) + ")";
 }
 
-DataEntry enterdata(EntryKind kind, const AskInput& ask, const ShowMessage& message, const ShowList& show)
+DataEntry enterdata(EntryKind kind, const AskInput& ask, const ShowMessage& message, const ShowList& show,
+                    Working working)
 {
+    const bool pairs = kind == EntryKind::Pairs;
     DataEntry entry;
     show(entry.list);
     int i = 1;
@@ -83,14 +96,34 @@ DataEntry enterdata(EntryKind kind, const AskInput& ask, const ShowMessage& mess
             entry.y.push_back(y);
         }
         entry.x.push_back(x);
+        const double xx = Mul(x, x);
         entry.sx = Add(entry.sx, x);
-        entry.sxx = Add(entry.sxx, Mul(x, x));
-        if (kind == EntryKind::Pairs) {
+        entry.sxx = Add(entry.sxx, xx);
+        double xy = 0;
+        if (pairs) {
+            xy = Mul(y, x);
             entry.sy = Add(entry.sy, y);
-            entry.sxy = Add(entry.sxy, Mul(y, x));
+            entry.sxy = Add(entry.sxy, xy);
         }
+        if (i == 1)
+            working.step([&] { return pairs ? Row({"i", "x", "y", "x²", "xy"}) : Row({"i", "x", "x²"}); });
+        working.step([&] {
+            const std::string n = std::to_string(i);
+            return pairs ? Row({n, Plain(x), Plain(y), Plain(xx), Plain(xy)}) : Row({n, Plain(x), Plain(xx)});
+        });
         ++i;
     }
+    // Cancel before the first value asked for nothing: nothing is recorded.
+    if (entry.abandoned())
+        return entry;
+    if (i != 1) {
+        working.step([&] {
+            return pairs ? Row({"Σ", Plain(entry.sx), Plain(entry.sy), Plain(entry.sxx), Plain(entry.sxy)})
+                         : Row({"Σ", Plain(entry.sx), Plain(entry.sxx)});
+        });
+    }
+    working.step(
+        [&] { return "n = " + std::to_string(entry.x.size()) + (entry.cancelled ? " (Cancel ended the entry)" : ""); });
     if (kind == EntryKind::Pairs && i != 1) {
         entry.list = std::string(kPairsHeading) + entry.list;
         show(entry.list);

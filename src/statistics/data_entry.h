@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conventions/dialogs.h"
+#include "conventions/working.h"
 
 #include <functional>
 #include <string>
@@ -54,6 +55,9 @@ std::string yprompt(int i);
 // that is not a number is refused with "Please enter a number!" and asked again.
 // A 501st value raises Subscript out of range; sums beyond the double range,
 // Overflow. Pairs are listed as ' 1, 2 ¤ ' under a heading, values as ' 1 ¤ '.
-DataEntry enterdata(EntryKind kind, const AskInput& ask, const ShowMessage& message, const ShowList& show);
+// The working gets a table, a row for each value as it comes in and the sums
+// under it.
+DataEntry enterdata(EntryKind kind, const AskInput& ask, const ShowMessage& message, const ShowList& show,
+                    Working working = {});
 
 } // namespace zentaro::statistics

@@ -5,6 +5,7 @@
 #include "widgets/message_box.h"
 #include "widgets/qt_text.h"
 #include "widgets/window_setup.h"
+#include "widgets/working_log.h"
 
 namespace zentaro::ui {
 
@@ -14,14 +15,17 @@ AddSubWindow::AddSubWindow(QWidget* parent) : QWidget(parent)
     widgets::MakeCalculatorWindow(this);
     widgets::ConnectClick(addab, this, &AddSubWindow::addab_Click);
     widgets::ConnectClick(subab, this, &AddSubWindow::subab_Click);
+    widgets::WorkingLogOf(this)->setHint(QStringLiteral(
+        "Type two whole numbers into the Adder or the Subtractor and press its \"=\": the columns of the sum or "
+        "the difference show here."));
 }
 
 // Refused input empties both inputs of the half after the message; the answer
 // keeps its text then, as it does after a run-time error.
 void AddSubWindow::addab_Click()
 {
-    const auto sum =
-        largenum::bigadd(widgets::ToUtf8(adda->text()), widgets::ToUtf8(addb->text()), widgets::MessageCallback(this));
+    const auto sum = largenum::bigadd(widgets::ToUtf8(adda->text()), widgets::ToUtf8(addb->text()),
+                                      widgets::MessageCallback(this), widgets::RecordWorking(this));
     if (!sum) {
         adda->clear();
         addb->clear();
@@ -32,8 +36,8 @@ void AddSubWindow::addab_Click()
 
 void AddSubWindow::subab_Click()
 {
-    const auto difference =
-        largenum::bigsub(widgets::ToUtf8(suba->text()), widgets::ToUtf8(subb->text()), widgets::MessageCallback(this));
+    const auto difference = largenum::bigsub(widgets::ToUtf8(suba->text()), widgets::ToUtf8(subb->text()),
+                                             widgets::MessageCallback(this), widgets::RecordWorking(this));
     if (!difference) {
         suba->clear();
         subb->clear();

@@ -8,6 +8,7 @@
 #include "widgets/handler.h"
 #include "widgets/message_box.h"
 #include "widgets/window_setup.h"
+#include "widgets/working_log.h"
 
 #include <string>
 #include <string_view>
@@ -42,6 +43,8 @@ DatecalcWindow::DatecalcWindow(QWidget* parent) : QWidget(parent)
     widgets::ConnectClick(Command2, this, &DatecalcWindow::Command2_Click);
     widgets::ConnectClick(Command3, this, &DatecalcWindow::Command3_Click);
     widgets::ConnectClick(Command4, this, &DatecalcWindow::Command4_Click);
+    widgets::WorkingLogOf(this)->setHint(QStringLiteral(
+        "Press “=” or “was a”: the working shows the day and month numbers and how the weekday is found."));
 }
 
 void DatecalcWindow::CheckDateField(QLineEdit* field)
@@ -58,6 +61,9 @@ bool DatecalcWindow::DatesReady(QLineEdit* result, std::string_view opening, std
     result->setText(widgets::FromUtf8(opening));
     for (QLineEdit* field : fields) {
         if (!dates::IsRealDate(widgets::ToUtf8(field->text()))) {
+            // The working says why there is no answer, rather than showing the last one's steps.
+            widgets::RecordWorking(this).step(
+                [&] { return '"' + widgets::ToUtf8(field->text()) + "\" is not a date: nothing to compute."; });
             widgets::MessageBox(this, widgets::FromUtf8(dates::kWrongDateMessage));
             field->setFocus(Qt::OtherFocusReason);
             field->selectAll();
@@ -114,14 +120,17 @@ void DatecalcWindow::Command1_Click()
     if (!DatesReady(a1, dates::kAmountPlaceholder, {Date11, Date12}))
         return;
     if (opndays1->isChecked())
-        a1->setText(widgets::FromUtf8(
-            dates::DateDifference(widgets::ToUtf8(Date11->text()), widgets::ToUtf8(Date12->text()), Unit::Days)));
+        a1->setText(
+            widgets::FromUtf8(dates::DateDifference(widgets::ToUtf8(Date11->text()), widgets::ToUtf8(Date12->text()),
+                                                    Unit::Days, widgets::RecordWorking(this))));
     if (opnmonths1->isChecked())
-        a1->setText(widgets::FromUtf8(
-            dates::DateDifference(widgets::ToUtf8(Date11->text()), widgets::ToUtf8(Date12->text()), Unit::Months)));
+        a1->setText(
+            widgets::FromUtf8(dates::DateDifference(widgets::ToUtf8(Date11->text()), widgets::ToUtf8(Date12->text()),
+                                                    Unit::Months, widgets::RecordWorking(this))));
     if (opnyrs1->isChecked())
-        a1->setText(widgets::FromUtf8(
-            dates::DateDifference(widgets::ToUtf8(Date11->text()), widgets::ToUtf8(Date12->text()), Unit::Years)));
+        a1->setText(
+            widgets::FromUtf8(dates::DateDifference(widgets::ToUtf8(Date11->text()), widgets::ToUtf8(Date12->text()),
+                                                    Unit::Years, widgets::RecordWorking(this))));
 }
 
 void DatecalcWindow::Command2_Click()
@@ -129,14 +138,17 @@ void DatecalcWindow::Command2_Click()
     if (!DatesReady(Date22, dates::kDatePlaceholder, {Date21}))
         return;
     if (opndays2->isChecked())
-        Date22->setText(widgets::FromUtf8(dates::ShiftedDate(
-            widgets::ToUtf8(Date21->text()), widgets::ToUtf8(a2->text()), Unit::Days, Direction::Forward)));
+        Date22->setText(
+            widgets::FromUtf8(dates::ShiftedDate(widgets::ToUtf8(Date21->text()), widgets::ToUtf8(a2->text()),
+                                                 Unit::Days, Direction::Forward, widgets::RecordWorking(this))));
     if (opnmonths2->isChecked())
-        Date22->setText(widgets::FromUtf8(dates::ShiftedDate(
-            widgets::ToUtf8(Date21->text()), widgets::ToUtf8(a2->text()), Unit::Months, Direction::Forward)));
+        Date22->setText(
+            widgets::FromUtf8(dates::ShiftedDate(widgets::ToUtf8(Date21->text()), widgets::ToUtf8(a2->text()),
+                                                 Unit::Months, Direction::Forward, widgets::RecordWorking(this))));
     if (opnyrs2->isChecked())
-        Date22->setText(widgets::FromUtf8(dates::ShiftedDate(
-            widgets::ToUtf8(Date21->text()), widgets::ToUtf8(a2->text()), Unit::Years, Direction::Forward)));
+        Date22->setText(
+            widgets::FromUtf8(dates::ShiftedDate(widgets::ToUtf8(Date21->text()), widgets::ToUtf8(a2->text()),
+                                                 Unit::Years, Direction::Forward, widgets::RecordWorking(this))));
 }
 
 void DatecalcWindow::Command3_Click()
@@ -144,21 +156,24 @@ void DatecalcWindow::Command3_Click()
     if (!DatesReady(Date32, dates::kDatePlaceholder, {Date31}))
         return;
     if (opndays3->isChecked())
-        Date32->setText(widgets::FromUtf8(dates::ShiftedDate(
-            widgets::ToUtf8(Date31->text()), widgets::ToUtf8(a3->text()), Unit::Days, Direction::Back)));
+        Date32->setText(
+            widgets::FromUtf8(dates::ShiftedDate(widgets::ToUtf8(Date31->text()), widgets::ToUtf8(a3->text()),
+                                                 Unit::Days, Direction::Back, widgets::RecordWorking(this))));
     if (opnmonths3->isChecked())
-        Date32->setText(widgets::FromUtf8(dates::ShiftedDate(
-            widgets::ToUtf8(Date31->text()), widgets::ToUtf8(a3->text()), Unit::Months, Direction::Back)));
+        Date32->setText(
+            widgets::FromUtf8(dates::ShiftedDate(widgets::ToUtf8(Date31->text()), widgets::ToUtf8(a3->text()),
+                                                 Unit::Months, Direction::Back, widgets::RecordWorking(this))));
     if (opnyrs3->isChecked())
-        Date32->setText(widgets::FromUtf8(dates::ShiftedDate(
-            widgets::ToUtf8(Date31->text()), widgets::ToUtf8(a3->text()), Unit::Years, Direction::Back)));
+        Date32->setText(
+            widgets::FromUtf8(dates::ShiftedDate(widgets::ToUtf8(Date31->text()), widgets::ToUtf8(a3->text()),
+                                                 Unit::Years, Direction::Back, widgets::RecordWorking(this))));
 }
 
 void DatecalcWindow::Command4_Click()
 {
     if (!DatesReady(a4, dates::kWeekdayPlaceholder, {Date4}))
         return;
-    a4->setText(widgets::FromUtf8(dates::WeekdayOf(widgets::ToUtf8(Date4->text()))));
+    a4->setText(widgets::FromUtf8(dates::WeekdayOf(widgets::ToUtf8(Date4->text()), widgets::RecordWorking(this))));
 }
 
 } // namespace zentaro::ui

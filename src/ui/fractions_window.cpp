@@ -4,6 +4,7 @@
 #include "widgets/handler.h"
 #include "widgets/qt_text.h"
 #include "widgets/window_setup.h"
+#include "widgets/working_log.h"
 
 #include <string>
 #include <string_view>
@@ -32,6 +33,9 @@ FractionsWindow::FractionsWindow(QWidget* parent) : QWidget(parent)
     widgets::ConnectClick(impdivcmd, this, &FractionsWindow::impdivcmd_Click);
     widgets::ConnectClick(compcmd, this, &FractionsWindow::compcmd_Click);
     widgets::ConnectClick(smpcmd, this, &FractionsWindow::smpcmd_Click);
+    widgets::WorkingLogOf(this)->setHint(
+        QStringLiteral("Type two fractions into a frame and press its first \"=\", or a fraction to convert and "
+                       "press the \"=\" beside it: the working of that answer shows here."));
 }
 
 FractionsWindow::ArithmeticFrame FractionsWindow::addFrame() const
@@ -57,14 +61,14 @@ FractionsWindow::ArithmeticFrame FractionsWindow::divFrame() const
 
 // Clears the answer, then reads, reduces and combines; a run-time error on the
 // way leaves the answer empty. The improper-form fields keep what they hold.
-void FractionsWindow::ComputeAnswer(FracOp op, const ArithmeticFrame& frame)
+void FractionsWindow::ComputeAnswer(FracOp op, const ArithmeticFrame& frame, Working working)
 {
     frame.whole->clear();
     frame.numerator->clear();
     frame.denominator->clear();
-    const frac::MixedText answer =
-        frac::fracanswer(op, widgets::ToUtf8(frame.numerator1->text()), widgets::ToUtf8(frame.denominator1->text()),
-                         widgets::ToUtf8(frame.numerator2->text()), widgets::ToUtf8(frame.denominator2->text()));
+    const frac::MixedText answer = frac::fracanswer(
+        op, widgets::ToUtf8(frame.numerator1->text()), widgets::ToUtf8(frame.denominator1->text()),
+        widgets::ToUtf8(frame.numerator2->text()), widgets::ToUtf8(frame.denominator2->text()), working);
     if (answer.whole)
         frame.whole->setText(widgets::FromUtf8(*answer.whole));
     frame.numerator->setText(widgets::FromUtf8(answer.numerator));
@@ -72,60 +76,61 @@ void FractionsWindow::ComputeAnswer(FracOp op, const ArithmeticFrame& frame)
 }
 
 // Not cleared first: an Overflow leaves the previous improper form in place.
-void FractionsWindow::ShowImproperForm(const ArithmeticFrame& frame)
+void FractionsWindow::ShowImproperForm(const ArithmeticFrame& frame, Working working)
 {
     const frac::ImproperText improper =
         frac::improperanswer(widgets::ToUtf8(frame.whole->text()), widgets::ToUtf8(frame.numerator->text()),
-                             widgets::ToUtf8(frame.denominator->text()));
+                             widgets::ToUtf8(frame.denominator->text()), working);
     frame.improperNumerator->setText(widgets::FromUtf8(improper.numerator));
     frame.improperDenominator->setText(widgets::FromUtf8(improper.denominator));
 }
 
 void FractionsWindow::addcmd_Click()
 {
-    ComputeAnswer(FracOp::Add, addFrame());
+    ComputeAnswer(FracOp::Add, addFrame(), widgets::RecordWorking(this));
 }
 
 void FractionsWindow::subcmd_Click()
 {
-    ComputeAnswer(FracOp::Subtract, subFrame());
+    ComputeAnswer(FracOp::Subtract, subFrame(), widgets::RecordWorking(this));
 }
 
 void FractionsWindow::multicmd_Click()
 {
-    ComputeAnswer(FracOp::Multiply, multiFrame());
+    ComputeAnswer(FracOp::Multiply, multiFrame(), widgets::RecordWorking(this));
 }
 
 void FractionsWindow::divcmd_Click()
 {
-    ComputeAnswer(FracOp::Divide, divFrame());
+    ComputeAnswer(FracOp::Divide, divFrame(), widgets::RecordWorking(this));
 }
 
 void FractionsWindow::impaddcmd_Click()
 {
-    ShowImproperForm(addFrame());
+    ShowImproperForm(addFrame(), widgets::RecordWorking(this));
 }
 
 void FractionsWindow::impsubcmd_Click()
 {
-    ShowImproperForm(subFrame());
+    ShowImproperForm(subFrame(), widgets::RecordWorking(this));
 }
 
 void FractionsWindow::impmulticmd_Click()
 {
-    ShowImproperForm(multiFrame());
+    ShowImproperForm(multiFrame(), widgets::RecordWorking(this));
 }
 
 void FractionsWindow::impdivcmd_Click()
 {
-    ShowImproperForm(divFrame());
+    ShowImproperForm(divFrame(), widgets::RecordWorking(this));
 }
 
 // Not cleared first: a zero denominator or an Overflow leaves the previous answer.
 void FractionsWindow::compcmd_Click()
 {
-    const frac::ImproperText improper = frac::mixedtoimproper(
-        widgets::ToUtf8(comptxt1->text()), widgets::ToUtf8(comptxt2->text()), widgets::ToUtf8(comptxt3->text()));
+    const frac::ImproperText improper =
+        frac::mixedtoimproper(widgets::ToUtf8(comptxt1->text()), widgets::ToUtf8(comptxt2->text()),
+                              widgets::ToUtf8(comptxt3->text()), widgets::RecordWorking(this));
     companstxt1->setText(widgets::FromUtf8(improper.numerator));
     companstxt2->setText(widgets::FromUtf8(improper.denominator));
 }
@@ -138,10 +143,12 @@ void FractionsWindow::smpcmd_Click()
     smpanstxt2->clear();
     smpanstxt3->clear();
     QLineEdit* const fields[] = {smpanstxt1, smpanstxt2, smpanstxt3};
-    frac::impropertomixed(widgets::ToUtf8(smptxt1->text()), widgets::ToUtf8(smptxt2->text()),
-                          [&fields](MixedField field, std::string_view text) {
-                              fields[static_cast<int>(field)]->setText(widgets::FromUtf8(text));
-                          });
+    frac::impropertomixed(
+        widgets::ToUtf8(smptxt1->text()), widgets::ToUtf8(smptxt2->text()),
+        [&fields](MixedField field, std::string_view text) {
+            fields[static_cast<int>(field)]->setText(widgets::FromUtf8(text));
+        },
+        widgets::RecordWorking(this));
 }
 
 } // namespace zentaro::ui

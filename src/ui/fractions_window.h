@@ -45,8 +45,8 @@ private:
     void smpcmd_Click();
 
     // The shared steps of the four "=" buttons and of their improper-form twins.
-    static void ComputeAnswer(zentaro::fractions::FracOp op, const ArithmeticFrame& frame);
-    static void ShowImproperForm(const ArithmeticFrame& frame);
+    static void ComputeAnswer(zentaro::fractions::FracOp op, const ArithmeticFrame& frame, Working working);
+    static void ShowImproperForm(const ArithmeticFrame& frame, Working working);
 
     ArithmeticFrame addFrame() const;
     ArithmeticFrame subFrame() const;

@@ -6,6 +6,7 @@
 #include "widgets/qt_text.h"
 #include "widgets/window_setup.h"
 #include "widgets/window_text.h"
+#include "widgets/working_log.h"
 
 #include <QLineEdit>
 
@@ -39,6 +40,8 @@ LinearSystemWindow::LinearSystemWindow(QWidget* parent) : QWidget(parent)
     widgets::ConnectClick(computexy, this, &LinearSystemWindow::computexy_Click);
     widgets::ConnectClick(computexyz, this, &LinearSystemWindow::computexyz_Click);
     widgets::ConnectClick(computexyzu, this, &LinearSystemWindow::computexyzu_Click);
+    widgets::WorkingLogOf(this)->setHint(
+        QStringLiteral("Press a “Compute” button: the working shows the system solved by Cramer's rule."));
 }
 
 void LinearSystemWindow::computexy_Click()
@@ -50,7 +53,7 @@ void LinearSystemWindow::computexy_Click()
     const double vy2 = Read(y2);
     const double vz1 = Read(z1);
     const double vz2 = Read(z2);
-    xyans->setText(widgets::FromUtf8(algebra::cramer2(vx1, vy1, vz1, vx2, vy2, vz2)));
+    xyans->setText(widgets::FromUtf8(algebra::cramer2(vx1, vy1, vz1, vx2, vy2, vz2, widgets::RecordWorking(this))));
 }
 
 void LinearSystemWindow::computexyz_Click()
@@ -62,7 +65,7 @@ void LinearSystemWindow::computexyz_Click()
     const auto r = ReadColumn<3>({r1, r2, r3});
     const auto s = ReadColumn<3>({s1, s2, s3});
     const algebra::Square3 coefficients = {p[0], q[0], r[0], p[1], q[1], r[1], p[2], q[2], r[2]};
-    xyzans->setText(widgets::FromUtf8(algebra::cramer3(coefficients, s)));
+    xyzans->setText(widgets::FromUtf8(algebra::cramer3(coefficients, s, widgets::RecordWorking(this))));
 }
 
 void LinearSystemWindow::computexyzu_Click()
@@ -75,7 +78,7 @@ void LinearSystemWindow::computexyzu_Click()
     const auto e = ReadColumn<4>({e1, e2, e3, e4});
     const algebra::Square4 coefficients = {a[0], b[0], c[0], d[0], a[1], b[1], c[1], d[1],
                                            a[2], b[2], c[2], d[2], a[3], b[3], c[3], d[3]};
-    xyzuans->setText(widgets::FromUtf8(algebra::cramer4(coefficients, e)));
+    xyzuans->setText(widgets::FromUtf8(algebra::cramer4(coefficients, e, widgets::RecordWorking(this))));
 }
 
 } // namespace zentaro::ui

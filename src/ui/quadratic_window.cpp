@@ -7,6 +7,7 @@
 #include "widgets/qt_text.h"
 #include "widgets/symbol_glyphs.h"
 #include "widgets/window_setup.h"
+#include "widgets/working_log.h"
 
 namespace zentaro::ui {
 
@@ -16,6 +17,9 @@ QuadraticWindow::QuadraticWindow(QWidget* parent) : QWidget(parent)
     widgets::MakeCalculatorWindow(this);
     widgets::ConnectClick(solvecmd, this, &QuadraticWindow::solvecmd_Click);
     widgets::ConnectClick(clearcmd, this, &QuadraticWindow::clearcmd_Click);
+    widgets::WorkingLogOf(this)->setHint(QStringLiteral(
+        "Type the coefficients and press “Solve the input equation”: the working shows the discriminant and how the "
+        "roots are found."));
     Form_Load();
 }
 
@@ -33,7 +37,8 @@ void QuadraticWindow::solvecmd_Click()
     if (!algebra::wholecoefficients(b, c, d))
         Option2->setChecked(true);
 
-    const std::string_view refusal = algebra::notquadratic(b, c);
+    const Working working = widgets::RecordWorking(this);
+    const std::string_view refusal = algebra::notquadratic(b, c, working);
     if (!refusal.empty()) {
         widgets::MessageBox(this, widgets::FromUtf8(refusal));
         if (refusal != algebra::kLinearEquation) {
@@ -48,7 +53,7 @@ void QuadraticWindow::solvecmd_Click()
         btxt->selectAll();
         return;
     }
-    anstxt->setText(widgets::SymbolGlyphs(algebra::quadroots(b, c, d, Option1->isChecked())));
+    anstxt->setText(widgets::SymbolGlyphs(algebra::quadroots(b, c, d, Option1->isChecked(), working)));
     // A long answer shows from its start, "α =", as a freshly written field does.
     anstxt->setCursorPosition(0);
 

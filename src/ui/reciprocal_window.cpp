@@ -5,6 +5,7 @@
 #include "widgets/message_box.h"
 #include "widgets/qt_text.h"
 #include "widgets/window_setup.h"
+#include "widgets/working_log.h"
 
 namespace zentaro::ui {
 
@@ -13,6 +14,9 @@ ReciprocalWindow::ReciprocalWindow(QWidget* parent) : QWidget(parent)
     setupUi(this);
     widgets::MakeCalculatorWindow(this);
     widgets::ConnectClick(cmdrecicalc, this, &ReciprocalWindow::cmdrecicalc_Click);
+    widgets::WorkingLogOf(this)->setHint(QStringLiteral(
+        "Type a whole number and a number of digits, then press Compute Reciprocal: the long division and where "
+        "its digits repeat show here."));
 }
 
 void ReciprocalWindow::cmdrecicalc_Click()
@@ -20,7 +24,8 @@ void ReciprocalWindow::cmdrecicalc_Click()
     recians->clear();
     const std::string text = largenum::recipdigits(
         widgets::ToUtf8(num->text()), widgets::ToUtf8(digits->text()), widgets::MessageCallback(this),
-        [this](std::string_view answer) { recians->setPlainText(widgets::FromUtf8(answer)); });
+        [this](std::string_view answer) { recians->setPlainText(widgets::FromUtf8(answer)); },
+        widgets::RecordWorking(this));
     recians->setPlainText(widgets::FromUtf8(text));
 }
 

@@ -9,6 +9,7 @@
 #include "widgets/pasted_text.h"
 #include "widgets/window_setup.h"
 #include "widgets/window_text.h"
+#include "widgets/working_log.h"
 
 namespace zentaro::ui {
 namespace {
@@ -26,6 +27,8 @@ RegressionWindow::RegressionWindow(QWidget* parent) : QWidget(parent)
     widgets::MakeAnswersSelectable(this, {regnlbl});
     widgets::ConnectClick(enterxycmd, this, &RegressionWindow::enterxycmd_Click);
     widgets::AcceptPastedText(this, [this](std::string_view text) { pastedata(text); });
+    widgets::WorkingLogOf(this)->setHint(QStringLiteral("Press “Enter the values for x & y” and enter the pairs, or "
+                                                        "paste them: the working shows their sums and the line."));
     Form_Load();
 }
 
@@ -55,13 +58,14 @@ void RegressionWindow::enter(std::vector<statistics::PastedReply> pasted)
     const QString earlierCaption = regnlbl->text();
     xyvaluestxt->clear();
     regnlbl->clear();
+    const Working working = widgets::RecordWorking(this);
     statistics::DataEntry entry;
     {
         widgets::EntryListField list(xyvaluestxt);
         entry = statistics::enterdata(
             statistics::EntryKind::Pairs,
             statistics::answerpasted(std::move(pasted), list.beforeAsking(widgets::InputCallback(this))),
-            widgets::MessageCallback(this), list.show());
+            widgets::MessageCallback(this), list.show(), working);
     }
     // Cancel before the first pair asked for nothing: the window stays as it was.
     if (entry.abandoned()) {
@@ -69,7 +73,7 @@ void RegressionWindow::enter(std::vector<statistics::PastedReply> pasted)
         regnlbl->setText(earlierCaption);
         return;
     }
-    regnlbl->setText(widgets::FromUtf8(statistics::regressioncaption(entry)));
+    regnlbl->setText(widgets::FromUtf8(statistics::regressioncaption(entry, working)));
     // Every outcome is shown, the redundant-data one included: on a first entry
     // the frame would otherwise still be hidden and the user would see nothing.
     widgets::SetFormHeightTwips(this, kFullHeightTwips);

@@ -10,6 +10,7 @@
 #include "widgets/pasted_text.h"
 #include "widgets/symbol_glyphs.h"
 #include "widgets/window_setup.h"
+#include "widgets/working_log.h"
 
 namespace zentaro::ui {
 namespace {
@@ -34,6 +35,9 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QWidget(parent)
     widgets::MakeCalculatorWindow(this);
     widgets::ConnectClick(enterxcmd, this, &StatisticsWindow::enterxcmd_Click);
     widgets::AcceptPastedText(this, [this](std::string_view text) { pastedata(text); });
+    widgets::WorkingLogOf(this)->setHint(QStringLiteral(
+        "Press “Enter the values for x” and enter them, or paste them: the working shows their sums, the variance, SD "
+        "and mean."));
     Form_Load();
 }
 
@@ -61,20 +65,21 @@ void StatisticsWindow::enter(std::vector<statistics::PastedReply> pasted)
 {
     const QString earlierList = xvaluestxt->toPlainText();
     xvaluestxt->clear();
+    const Working working = widgets::RecordWorking(this);
     statistics::DataEntry entry;
     {
         widgets::EntryListField list(xvaluestxt);
         entry = statistics::enterdata(
             statistics::EntryKind::Values,
             statistics::answerpasted(std::move(pasted), list.beforeAsking(widgets::InputCallback(this))),
-            widgets::MessageCallback(this), list.show());
+            widgets::MessageCallback(this), list.show(), working);
     }
     // Cancel before the first value asked for nothing: the window stays as it was.
     if (entry.abandoned()) {
         xvaluestxt->setPlainText(earlierList);
         return;
     }
-    const statistics::Summary summary = statistics::summarize(entry.count(), entry.sx, entry.sxx);
+    const statistics::Summary summary = statistics::summarize(entry.count(), entry.sx, entry.sxx, working);
     xmeantxt->setText(Plain(summary.mean));
     sumxtxt->setText(Plain(entry.sx));
     sumxxtxt->setText(Plain(entry.sxx));

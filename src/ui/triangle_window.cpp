@@ -5,6 +5,7 @@
 #include "widgets/qt_text.h"
 #include "widgets/window_setup.h"
 #include "widgets/window_text.h"
+#include "widgets/working_log.h"
 
 #include <array>
 
@@ -33,6 +34,8 @@ TriangleWindow::TriangleWindow(QWidget* parent) : QWidget(parent)
     widgets::ConnectClick(Option4, this, &TriangleWindow::Option4_Click);
     widgets::ConnectClick(clearcmd, this, &TriangleWindow::clearcmd_Click);
     widgets::ConnectClick(solvecmd, this, &TriangleWindow::solvecmd_Click);
+    widgets::WorkingLogOf(this)->setHint(QStringLiteral(
+        "Choose what is given, type it and press “Solve!”: the working shows which rule gives each part."));
     Form_Load();
 }
 
@@ -87,7 +90,8 @@ void TriangleWindow::solvecmd_Click()
         showinputonly();
         return ask(prompt, title, reply);
     };
-    const geometry::Solution solution = geometry::solvetriangle(selectedmode(), inputs, choose);
+    const Working working = widgets::RecordWorking(this);
+    const geometry::Solution solution = geometry::solvetriangle(selectedmode(), inputs, choose, working);
     // Declining leaves the window as the question left it: the inputs alone.
     if (solution.outcome == geometry::Outcome::BackedOut)
         return;
@@ -96,7 +100,7 @@ void TriangleWindow::solvecmd_Click()
         widgets::SetFormHeightTwips(this, kFailureHeight);
         return;
     }
-    const geometry::TriangleCaptions captions = geometry::solutioncaptions(solution.triangle);
+    const geometry::TriangleCaptions captions = geometry::solutioncaptions(solution.triangle, working);
     sidealbl->setText(widgets::FromUtf8(captions.sidealbl));
     sideblbl->setText(widgets::FromUtf8(captions.sideblbl));
     sideclbl->setText(widgets::FromUtf8(captions.sideclbl));

@@ -6,6 +6,7 @@
 #include "widgets/qt_text.h"
 #include "widgets/symbol_glyphs.h"
 #include "widgets/window_setup.h"
+#include "widgets/working_log.h"
 
 namespace zentaro::ui {
 namespace {
@@ -27,20 +28,23 @@ VectorWindow::VectorWindow(QWidget* parent) : QWidget(parent)
     comptriple->setText(widgets::SymbolGlyphs(comptriple->text()));
     widgets::ConnectClick(compute, this, &VectorWindow::compute_Click);
     widgets::ConnectClick(comptriple, this, &VectorWindow::comptriple_Click);
+    widgets::WorkingLogOf(this)->setHint(
+        QStringLiteral("Press an arrow button: the working shows each product, length and angle worked out."));
 }
 
 void VectorWindow::compute_Click()
 {
     const geometry::Vector a{Read(ai), Read(aj), Read(ak)};
     const geometry::Vector b{Read(bi), Read(bj), Read(bk)};
-    moda->setText(widgets::FromUtf8(FormatPlain(geometry::modulus(a))));
-    modb->setText(widgets::FromUtf8(FormatPlain(geometry::modulus(b))));
-    adotb->setText(widgets::FromUtf8(FormatPlain(geometry::scalarab(a.i, a.j, a.k, b.i, b.j, b.k))));
-    theta->setText(widgets::FromUtf8(geometry::angletext(a, b)));
-    aplusb->setText(widgets::FromUtf8(geometry::sumtext(a, b)));
-    aminusb->setText(widgets::FromUtf8(geometry::differencetext(a, b)));
-    acrossb->setText(widgets::FromUtf8(geometry::vectorab(a.i, a.j, a.k, b.i, b.j, b.k)));
-    modacrossb->setText(widgets::FromUtf8(FormatPlain(geometry::modvectorab(a.i, a.j, a.k, b.i, b.j, b.k))));
+    const Working working = widgets::RecordWorking(this);
+    moda->setText(widgets::FromUtf8(FormatPlain(geometry::modulus(a, "|a|", working))));
+    modb->setText(widgets::FromUtf8(FormatPlain(geometry::modulus(b, "|b|", working))));
+    adotb->setText(widgets::FromUtf8(FormatPlain(geometry::scalarab(a.i, a.j, a.k, b.i, b.j, b.k, working))));
+    theta->setText(widgets::FromUtf8(geometry::angletext(a, b, working)));
+    aplusb->setText(widgets::FromUtf8(geometry::sumtext(a, b, working)));
+    aminusb->setText(widgets::FromUtf8(geometry::differencetext(a, b, working)));
+    acrossb->setText(widgets::FromUtf8(geometry::vectorab(a.i, a.j, a.k, b.i, b.j, b.k, working)));
+    modacrossb->setText(widgets::FromUtf8(FormatPlain(geometry::modvectorab(a.i, a.j, a.k, b.i, b.j, b.k, working))));
 }
 
 void VectorWindow::comptriple_Click()
@@ -48,10 +52,12 @@ void VectorWindow::comptriple_Click()
     const geometry::Vector p{Read(pi), Read(pj), Read(pk)};
     const geometry::Vector q{Read(qi), Read(qj), Read(qk)};
     const geometry::Vector r{Read(ri), Read(rj), Read(rk)};
-    scalarpqr->setText(widgets::FromUtf8(FormatPlain(geometry::det(p.i, p.j, p.k, q.i, q.j, q.k, r.i, r.j, r.k))));
-    const geometry::Vector u = geometry::vectortriple(p, q, r);
-    vectorpqr->setText(widgets::FromUtf8(geometry::tripletext(u)));
-    modvectorpqr->setText(widgets::FromUtf8(FormatPlain(geometry::modulus(u))));
+    const Working working = widgets::RecordWorking(this);
+    scalarpqr->setText(
+        widgets::FromUtf8(FormatPlain(geometry::det(p.i, p.j, p.k, q.i, q.j, q.k, r.i, r.j, r.k, working))));
+    const geometry::Vector u = geometry::vectortriple(p, q, r, working);
+    vectorpqr->setText(widgets::FromUtf8(geometry::tripletext(u, working)));
+    modvectorpqr->setText(widgets::FromUtf8(FormatPlain(geometry::modulus(u, "|a × (b × c)|", working))));
 }
 
 } // namespace zentaro::ui

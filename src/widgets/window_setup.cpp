@@ -6,12 +6,14 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStringList>
@@ -38,6 +40,7 @@ constexpr int kLabelGapAbove = 24;
 constexpr int kTouching = 3;
 
 const QString kResultDescription = QStringLiteral("Read-only result");
+const QString kShowWorking = QStringLiteral("showworking");
 
 bool IsContainer(const QWidget* widget)
 {
@@ -180,6 +183,49 @@ void AppendInReadingOrder(QWidget* container, std::vector<QWidget*>& chain)
     }
 }
 
+// A read-only field's own menu (Copy, Select All) with the working added, where
+// a right click on an answer looks for it.
+void AddToContextMenu(QWidget* field, QAction* action)
+{
+    field->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(field, &QWidget::customContextMenuRequested, field, [field, action](const QPoint& at) {
+        QMenu* menu = nullptr;
+        if (auto* line = qobject_cast<QLineEdit*>(field))
+            menu = line->createStandardContextMenu();
+        else if (auto* area = qobject_cast<QPlainTextEdit*>(field))
+            menu = area->createStandardContextMenu(at);
+        else if (auto* rich = qobject_cast<QTextEdit*>(field))
+            menu = rich->createStandardContextMenu(at);
+        if (menu == nullptr)
+            return;
+        menu->addSeparator();
+        menu->addAction(action);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(field->mapToGlobal(at));
+    });
+}
+
+void OfferWorking(QWidget* window)
+{
+    auto* action = new QAction(QStringLiteral("Show working"), window);
+    action->setObjectName(kShowWorking);
+    action->setShortcut(Qt::Key_F2);
+    action->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(action);
+    std::vector<QWidget*> controls;
+    CollectControls(window, controls);
+    // A field of a class of its own keeps the menu that class gives it.
+    const auto standard = [](const QWidget* field) {
+        const QMetaObject* kind = field->metaObject();
+        return kind == &QLineEdit::staticMetaObject || kind == &QPlainTextEdit::staticMetaObject ||
+               kind == &QTextEdit::staticMetaObject;
+    };
+    for (QWidget* control : controls) {
+        if (IsField(control) && IsReadOnly(control) && standard(control))
+            AddToContextMenu(control, action);
+    }
+}
+
 } // namespace
 
 QSize ClientSizeFromTwips(int widthTwips, int heightTwips)
@@ -197,6 +243,7 @@ void MakeCalculatorWindow(QWidget* window)
     // What a window offers beyond its buttons (copying, the working) goes in as
     // actions of the window: its background's context menu lists them.
     window->setContextMenuPolicy(Qt::ActionsContextMenu);
+    OfferWorking(window);
     DescribeControls(window);
     for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
         if (!field->isReadOnly() && !field->text().isEmpty())
@@ -218,6 +265,11 @@ void MakeDialogWindow(QWidget* window, QAbstractButton* ok)
     window->setFixedSize(window->size());
     DescribeControls(window);
     PressButtonsWithEnter(window, ok);
+}
+
+QAction* ShowWorkingAction(const QWidget* window)
+{
+    return window->findChild<QAction*>(kShowWorking, Qt::FindDirectChildrenOnly);
 }
 
 void SetFormHeightTwips(QWidget* window, int heightTwips)

@@ -6,6 +6,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QAction;
 class QWidget;
 
 namespace zentaro::widgets {
@@ -29,6 +30,11 @@ QSize ClientSizeFromTwips(int widthTwips, int heightTwips);
 // copy one by one, and all at once with Ctrl+Shift+C (AddCopyAll). A field
 // that opens holding a default text selects it all when clicked into.
 void MakeCalculatorWindow(QWidget* window);
+
+// The window's "Show working" action (F2, and an item of the context menus of
+// its background and of its answer fields), which MakeCalculatorWindow adds
+// and the shell connects; nullptr for a window without one.
+QAction* ShowWorkingAction(const QWidget* window);
 
 // The menu and the information windows: a dialog-style title bar with a close
 // button only, fixed size, controls described, Enter presses the focused button.

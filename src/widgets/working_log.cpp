@@ -30,6 +30,10 @@ void WorkingLog::endHandler(const QString& error)
     if (depth_ == 0 || --depth_ > 0 || !recording_)
         return;
     recording_ = false;
+    // Asking for a recorder is not yet a calculation: an entry cancelled before
+    // its first value keeps the working of the last one, as the window keeps its answers.
+    if (pending_.empty() && error.isEmpty())
+        return;
     if (!error.isEmpty())
         pending_.push_back(error.toStdString());
     lines_.swap(pending_);

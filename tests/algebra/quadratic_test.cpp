@@ -6,18 +6,26 @@
 namespace zentaro::algebra {
 namespace {
 
+// Recorded or not, the answer is the same, and the working ends with it as the
+// answer field shows it.
 TEST(Quadratic, AnswersOfTheCaseTable)
 {
     for (const auto& c : testing::ReadCases("quadratic.txt")) {
         SCOPED_TRACE(c.where);
         const double b = ParseNumber(c.inputs[0]), cx = ParseNumber(c.inputs[1]), d = ParseNumber(c.inputs[2]);
         const bool integral = c.inputs[3] == "I";
-        if (c.expected == kNoEquation || c.expected == kLinearEquation)
+        std::vector<std::string> steps;
+        if (c.expected == kNoEquation || c.expected == kLinearEquation) {
             EXPECT_EQ(notquadratic(b, cx), c.expected);
-        else if (c.expected == "Overflow")
+            EXPECT_EQ(notquadratic(b, cx, Working(steps)), c.expected);
+            EXPECT_EQ(steps.back(), c.expected);
+        } else if (c.expected == "Overflow") {
             EXPECT_THROW(quadroots(b, cx, d, integral), RuntimeError);
-        else
+        } else {
             EXPECT_EQ(quadroots(b, cx, d, integral), c.expected);
+            EXPECT_EQ(quadroots(b, cx, d, integral, Working(steps)), c.expected);
+            EXPECT_EQ(steps.back(), answerglyphs(c.expected));
+        }
     }
 }
 

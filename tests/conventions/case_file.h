@@ -6,6 +6,7 @@
 
 #include "conventions/dialogs.h"
 #include "conventions/runtime_error.h"
+#include "conventions/working.h"
 
 #include <gtest/gtest.h>
 
@@ -129,6 +130,28 @@ template <typename Call> std::string Outcome(Call&& call)
         return "#" + std::to_string(error.number());
     }
 }
+
+// The working `call` records when given a recorder; a run-time error that stops
+// it ends the lines as "#n".
+template <typename Call> std::vector<std::string> WorkingOf(Call&& call)
+{
+    std::vector<std::string> lines;
+    const std::string error = Outcome([&] { call(Working(lines)); });
+    if (!error.empty())
+        lines.push_back(error);
+    return lines;
+}
+
+// A working ends by stating the answer: its last line ends with `tail`.
+inline void ExpectLastLineEndsWith(const std::vector<std::string>& lines, const std::string& tail)
+{
+    ASSERT_FALSE(lines.empty()) << "no working";
+    EXPECT_TRUE(lines.back().ends_with(tail))
+        << "the last line \"" << lines.back() << "\" does not end with \"" << tail << "\"";
+}
+
+// For computations that show messages, when only the working is wanted.
+inline const ShowMessage kIgnoreMessages = [](std::string_view, int, std::string_view) { return MessageAnswer::Ok; };
 
 // The messages a computation shows: the text alone for a plain box with the
 // application's title, "text|style|title" otherwise.

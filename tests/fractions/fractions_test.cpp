@@ -20,19 +20,34 @@ std::string Show(const ImproperText& t)
     return t.numerator + "/" + t.denominator;
 }
 
+// A mixed answer as a reader says it: "1 1/2", "1/-4", "2" for whole 2 over
+// nothing, "0" for a zero answer.
+std::string Said(const MixedText& m)
+{
+    if (m.denominator.empty())
+        return m.whole.value_or(m.numerator);
+    return (m.whole ? *m.whole + " " : "") + m.numerator + "/" + m.denominator;
+}
+
 // The fields impropertomixed writes, each once, and the error that stopped it.
 std::string Written(const Args& a)
 {
     MixedText fields;
-    const std::string error = Outcome([&] {
-        impropertomixed(a[0], a[1], [&](MixedField f, std::string_view text) {
-            std::string& target = f == MixedField::Whole       ? fields.whole.emplace()
-                                  : f == MixedField::Numerator ? fields.numerator
-                                                               : fields.denominator;
-            EXPECT_TRUE(target.empty()) << "written twice";
-            target = text;
-        });
-    });
+    const auto into = [&](MixedField f, std::string_view text) {
+        std::string& target = f == MixedField::Whole       ? fields.whole.emplace()
+                              : f == MixedField::Numerator ? fields.numerator
+                                                           : fields.denominator;
+        EXPECT_TRUE(target.empty()) << "written twice";
+        target = text;
+    };
+    const std::string error = Outcome([&] { impropertomixed(a[0], a[1], into); });
+    if (error.empty()) {
+        cases::ExpectLastLineEndsWith(cases::WorkingOf([&](Working w) {
+                                          impropertomixed(
+                                              a[0], a[1], [](MixedField, std::string_view) {}, w);
+                                      }),
+                                      " = " + Said(fields));
+    }
     return Show(fields) + (error.empty() ? "" : " " + error);
 }
 
@@ -47,11 +62,25 @@ TEST(Fractions, CaseTable)
     cases::Run("fractions/fractions.txt",
                {
                    {"gcd", [](const Args& a) { return gcd(std::stoi(a[0]), std::stoi(a[1])).ToText(); }},
-                   {"answer", [&](const Args& a) { return Show(fracanswer(op(a[0]), a[1], a[2], a[3], a[4])); }},
+                   {"answer",
+                    [&](const Args& a) {
+                        const MixedText answer = fracanswer(op(a[0]), a[1], a[2], a[3], a[4]);
+                        cases::ExpectLastLineEndsWith(
+                            cases::WorkingOf([&](Working w) { fracanswer(op(a[0]), a[1], a[2], a[3], a[4], w); }),
+                            " = " + Said(answer));
+                        return Show(answer);
+                    }},
                    {"improper",
                     [](const Args& a) {
-                        return Outcome([&] { return Show(improperanswer(a[0], a[1], a[2])); }) + " " +
-                               Outcome([&] { return Show(mixedtoimproper(a[0], a[1], a[2])); });
+                        const auto withWorking = [&](auto convert) {
+                            const ImproperText shown = convert(a[0], a[1], a[2], Working());
+                            cases::ExpectLastLineEndsWith(
+                                cases::WorkingOf([&](Working w) { convert(a[0], a[1], a[2], w); }),
+                                " = " + Show(shown));
+                            return Show(shown);
+                        };
+                        return Outcome([&] { return withWorking(improperanswer); }) + " " +
+                               Outcome([&] { return withWorking(mixedtoimproper); });
                     }},
                    {"mixed", Written},
                });

@@ -2,6 +2,7 @@
 #include "geometry/vectors.h"
 
 #include "conventions/case_file.h"
+#include "conventions/steps.h"
 
 namespace zentaro::geometry {
 namespace {
@@ -17,16 +18,28 @@ std::string Solve(const Args& a)
                                                {"sss", Mode::ThreeSides},
                                                {"ssa", Mode::AmbiguousCase}};
     std::string asked;
-    const Solution solution =
-        solvetriangle(modes.at(a[0]), {a[1], a[2], a[3], a[4], a[5], a[6]},
-                      [&](std::string_view prompt, std::string_view title, std::string_view preset) {
-                          EXPECT_EQ(std::string(title) + "|" + std::string(preset), "Ambiguous Case!|a1");
-                          asked += " [" + std::string(prompt) + "]";
-                          return a.items.size() > 7 ? a[7] : "(no reply)";
-                      });
-    if (solution.outcome != Outcome::Solved)
+    std::vector<std::string> steps;
+    const Solution solution = solvetriangle(
+        modes.at(a[0]), {a[1], a[2], a[3], a[4], a[5], a[6]},
+        [&](std::string_view prompt, std::string_view title, std::string_view preset) {
+            EXPECT_EQ(std::string(title) + "|" + std::string(preset), "Ambiguous Case!|a1");
+            asked += " [" + std::string(prompt) + "]";
+            return a.items.size() > 7 ? a[7] : "(no reply)";
+        },
+        Working(steps));
+    if (solution.outcome != Outcome::Solved) {
+        // The working ends with why nothing was solved.
+        EXPECT_TRUE(steps.back().starts_with(solution.outcome == Outcome::NoTriangle ? "No triangle: " : "Neither"));
         return (solution.outcome == Outcome::NoTriangle ? "no triangle" : "backed out") + asked;
-    const TriangleCaptions captions = solutioncaptions(solution.triangle);
+    }
+    const TriangleCaptions captions = solutioncaptions(solution.triangle, Working(steps));
+    // ... or with every caption the window shows.
+    std::string all;
+    for (const std::string* c :
+         {&captions.sidealbl, &captions.sideblbl, &captions.sideclbl, &captions.Albl, &captions.Blbl, &captions.Clbl,
+          &captions.Arealbl, &captions.Rlbl, &captions.inradiuslbl, &captions.r1lbl, &captions.r2lbl, &captions.r3lbl})
+        all += (all.empty() ? "" : ", ") + *c;
+    EXPECT_EQ(steps.back(), "To 4 decimals: " + all);
     return captions.sidealbl + "|" + captions.Albl + asked;
 }
 
@@ -37,33 +50,35 @@ Vector At(const Args& a, std::size_t i)
 
 TEST(Geometry, CaseTable)
 {
-    cases::Run("geometry/geometry.txt",
-               {
-                   {"deci4", [](const Args& a) { return deci4(a.number(0)); }},
-                   {"solve", Solve},
-                   {"angle",
-                    [](const Args& a) {
-                        const std::string there = angletext(At(a, 0), At(a, 3)), back = angletext(At(a, 3), At(a, 0));
-                        return there == back ? there : there + " one way, " + back + " the other";
-                    }},
-                   {"modulus", [](const Args& a) { return Text(modulus(At(a, 0))); }},
-                   {"scalarab",
-                    [](const Args& a) {
-                        return Text(
-                            scalarab(a.number(0), a.number(1), a.number(2), a.number(3), a.number(4), a.number(5)));
-                    }},
-                   {"sum", [](const Args& a) { return sumtext(At(a, 0), At(a, 3)); }},
-                   {"vectorab",
-                    [](const Args& a) {
-                        return vectorab(a.number(0), a.number(1), a.number(2), a.number(3), a.number(4), a.number(5));
-                    }},
-                   {"triple", [](const Args& a) { return tripletext(vectortriple(At(a, 0), At(a, 3), At(a, 6))); }},
-                   {"det",
-                    [](const Args& a) {
-                        return Text(det(a.number(0), a.number(1), a.number(2), a.number(3), a.number(4), a.number(5),
-                                        a.number(6), a.number(7), a.number(8)));
-                    }},
-               });
+    cases::Run(
+        "geometry/geometry.txt",
+        {
+            {"deci4", [](const Args& a) { return deci4(a.number(0)); }},
+            {"solve", Solve},
+            {"angle",
+             [](const Args& a) {
+                 std::vector<std::string> steps;
+                 const std::string there = angletext(At(a, 0), At(a, 3), Working(steps)),
+                                   back = angletext(At(a, 3), At(a, 0));
+                 return there == back ? steps::EndingWith(there, steps) : there + " one way, " + back + " the other";
+             }},
+            {"modulus", [](const Args& a) { return Text(modulus(At(a, 0))); }},
+            {"scalarab",
+             [](const Args& a) {
+                 return Text(scalarab(a.number(0), a.number(1), a.number(2), a.number(3), a.number(4), a.number(5)));
+             }},
+            {"sum", [](const Args& a) { return sumtext(At(a, 0), At(a, 3)); }},
+            {"vectorab",
+             [](const Args& a) {
+                 return vectorab(a.number(0), a.number(1), a.number(2), a.number(3), a.number(4), a.number(5));
+             }},
+            {"triple", [](const Args& a) { return tripletext(vectortriple(At(a, 0), At(a, 3), At(a, 6))); }},
+            {"det",
+             [](const Args& a) {
+                 return Text(det(a.number(0), a.number(1), a.number(2), a.number(3), a.number(4), a.number(5),
+                                 a.number(6), a.number(7), a.number(8)));
+             }},
+        });
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "largenum/reciprocal.h"
 
 #include "conventions/case_file.h"
+#include "conventions/parse.h"
 
 #include <random>
 
@@ -16,18 +17,44 @@ const ShowMessage kNoMessage = [](std::string_view text, int, std::string_view) 
 };
 const ShowAnswer kUnseen = [](std::string_view) {};
 
+// The answer as the window shows it, after checking that the working ends by
+// stating it (or, when a message refused the input, with that message).
+template <typename Compute>
+std::string Checked(const Args& a, const ShowMessage& message, Compute compute, const std::string& refusal)
+{
+    const auto answer = compute(a, message, Working());
+    const auto lines = cases::WorkingOf([&](Working w) { compute(a, cases::kIgnoreMessages, w); });
+    const std::string shown = answer ? std::string(*answer) : "";
+    if (!answer || shown.empty())
+        cases::ExpectLastLineEndsWith(lines, refusal);
+    else if (shown != "- ")
+        cases::ExpectLastLineEndsWith(lines, " = " + shown);
+    return answer ? shown : "(nothing)";
+}
+
 TEST(LargeNumbers, CaseTable)
 {
+    const auto sum = [](const Args& a, const ShowMessage& message, Working w) {
+        return bigadd(a[0], a[1], message, w);
+    };
+    const auto difference = [](const Args& a, const ShowMessage& message, Working w) {
+        return bigsub(a[0], a[1], message, w);
+    };
+    // An empty reciprocal is a refused number, or a digit count of 0.
+    const auto reciprocal = [](const Args& a, const ShowMessage& message, Working w) {
+        return std::optional(recipdigits(a[0], a[1], message, kUnseen, w));
+    };
+    const std::string positive(kPositiveIntegersOnly), whole(kWholeNumbersOnly);
     cases::Run("largenum/largenum.txt",
                {
-                   {"add", cases::WithMessages([](const Args& a, const ShowMessage& message) {
-                        return bigadd(a[0], a[1], message).value_or("(nothing)");
+                   {"add", cases::WithMessages([&](const Args& a, const ShowMessage& message) {
+                        return Checked(a, message, sum, positive);
                     })},
-                   {"sub", cases::WithMessages([](const Args& a, const ShowMessage& message) {
-                        return bigsub(a[0], a[1], message).value_or("(nothing)");
+                   {"sub", cases::WithMessages([&](const Args& a, const ShowMessage& message) {
+                        return Checked(a, message, difference, positive);
                     })},
-                   {"recip", cases::WithMessages([](const Args& a, const ShowMessage& message) {
-                        return recipdigits(a[0], a[1], message, kUnseen);
+                   {"recip", cases::WithMessages([&](const Args& a, const ShowMessage& message) {
+                        return Checked(a, message, reciprocal, ParseNumber(a[1]) == 0 ? "asked for" : whole);
                     })},
                });
 }

@@ -20,6 +20,38 @@ namespace {
 using cases::Args;
 using cases::Text;
 
+// The items of a "¤"-separated list as the working names them: "1, 2, 3", or
+// "none"; a prime factor's power "2( 3)" as 2³.
+std::string Items(std::string list, bool powers)
+{
+    static const char* const kSuperscripts[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    for (std::size_t at; (at = list.find(gcdlcm::kListStart)) != std::string::npos;)
+        list.replace(at, gcdlcm::kListStart.size(), " ");
+    std::istringstream words(list);
+    std::string items;
+    for (std::string number, power; words >> number;) {
+        if (powers) {
+            number.pop_back(); // "2(" then "3)"
+            words >> power;
+            power = power == "1)" ? "" : power.substr(0, power.size() - 1);
+        }
+        items += (items.empty() ? "" : powers ? " × " : ", ") + number;
+        for (const char digit : power)
+            items += kSuperscripts[digit - '0'];
+    }
+    return items.empty() ? "none" : items;
+}
+
+// The last line of the working of a conversion names the answer as the field shows it.
+std::string ConversionTail(const std::optional<std::string>& answer)
+{
+    if (!answer)
+        return std::string(kCheckInputs);
+    if (answer->empty())
+        return "the answer is left empty";
+    return *answer == kConversionError ? *answer : " = " + *answer + " in base ";
+}
+
 TEST(Numbers, CaseTable)
 {
     const auto primeList = [](const Args& a, const ShowMessage& message) {
@@ -27,31 +59,64 @@ TEST(Numbers, CaseTable)
         EXPECT_FALSE(list.cancelled);
         return list.text() + (list.overflow ? " (overflow)" : "");
     };
-    cases::Run("numbers/numbers.txt",
-               {
-                   {"convert", cases::WithMessages([](const Args& a, const ShowMessage& message) {
-                        return convertbases(a[0], a[1], a[2], message).value_or("(nothing)");
-                    })},
-                   {"roman", [](const Args& a) { return romanfor(a[0]).value_or("(nothing)"); }},
-                   {"randomcount", cases::WithMessages([](const Args& a, const ShowMessage& message) {
-                        return Text(randomcount(a[0], message));
-                    })},
-                   {"randomlist", [](const Args& a) { return randomlist(static_cast<std::int16_t>(std::stoi(a[0]))); }},
-                   {"gcd", [](const Args& a) { return Text(gcdlcm::gcd(a.number(0), a.number(1))); }},
-                   {"lcm",
-                    [](const Args& a) {
-                        return FormatPlain(
-                            gcdlcm::lcm(a.number(0), a.number(1), gcdlcm::gcd(a.number(0), a.number(1))));
-                    }},
-                   {"factorlist", [](const Args& a) { return gcdlcm::factorlist(a.number(0)); }},
-                   {"primefactors", [](const Args& a) { return gcdlcm::primefactors(a.number(0)); }},
-                   {"dmax",
-                    [](const Args& a) {
-                        const Tagged exponent = gcdlcm::dmax(a.number(0), a.number(1));
-                        return exponent.empty() ? "empty" : exponent.ToText();
-                    }},
-                   {"primelist", cases::WithMessages(primeList)},
-               });
+    cases::Run(
+        "numbers/numbers.txt",
+        {
+            {"convert", cases::WithMessages([](const Args& a, const ShowMessage& message) {
+                 const auto answer = convertbases(a[0], a[1], a[2], message);
+                 const auto lines =
+                     cases::WorkingOf([&](Working w) { convertbases(a[0], a[1], a[2], cases::kIgnoreMessages, w); });
+                 const std::string tail = ConversionTail(answer);
+                 EXPECT_TRUE(!lines.empty() && lines.back().find(tail) != std::string::npos)
+                     << (lines.empty() ? "no working" : lines.back()) << " does not state " << tail;
+                 return answer.value_or("(nothing)");
+             })},
+            {"roman", [](const Args& a) { return romanfor(a[0]).value_or("(nothing)"); }},
+            {"randomcount", cases::WithMessages([](const Args& a, const ShowMessage& message) {
+                 return Text(randomcount(a[0], message));
+             })},
+            {"randomlist", [](const Args& a) { return randomlist(static_cast<std::int16_t>(std::stoi(a[0]))); }},
+            {"gcd",
+             [](const Args& a) {
+                 const double g = gcdlcm::gcd(a.number(0), a.number(1));
+                 const auto lines = cases::WorkingOf([&](Working w) { gcdlcm::gcd(a.number(0), a.number(1), w); });
+                 EXPECT_TRUE(!lines.empty() &&
+                             lines.back().starts_with("gcd(" + FormatPlain(a.number(0)) + ", " +
+                                                      FormatPlain(a.number(1)) + ") = " + FormatPlain(g)))
+                     << (lines.empty() ? "no working" : lines.back());
+                 return Text(g);
+             }},
+            {"lcm",
+             [](const Args& a) {
+                 const auto lcm = [&](Working w) {
+                     return gcdlcm::lcm(a.number(0), a.number(1), gcdlcm::gcd(a.number(0), a.number(1), w), w);
+                 };
+                 const std::string shown = FormatPlain(lcm({}));
+                 cases::ExpectLastLineEndsWith(cases::WorkingOf(lcm), " = " + shown);
+                 return shown;
+             }},
+            {"factorlist",
+             [](const Args& a) {
+                 const std::string list = gcdlcm::factorlist(a.number(0));
+                 cases::ExpectLastLineEndsWith(cases::WorkingOf([&](Working w) { gcdlcm::factorlist(a.number(0), w); }),
+                                               ": " + Items(list, false));
+                 return list;
+             }},
+            {"primefactors",
+             [](const Args& a) {
+                 const std::string list = gcdlcm::primefactors(a.number(0));
+                 cases::ExpectLastLineEndsWith(
+                     cases::WorkingOf([&](Working w) { gcdlcm::primefactors(a.number(0), w); }),
+                     ": " + Items(list, true));
+                 return list;
+             }},
+            {"dmax",
+             [](const Args& a) {
+                 const Tagged exponent = gcdlcm::dmax(a.number(0), a.number(1));
+                 return exponent.empty() ? "empty" : exponent.ToText();
+             }},
+            {"primelist", cases::WithMessages(primeList)},
+        });
 }
 
 // Long texts: leading zeros weigh nothing however many there are, and a
@@ -66,9 +131,14 @@ TEST(BaseConversion, LongTextsAreRefusedOrConvertedNotOverflowed)
         std::string num;
         const char* from;
         std::optional<std::string> answer;
-    } cases[] = {{zeros + "1", "36", "1"},        {zeros + "FF", "16", "11111111"}, {zeros, "2", ""},
-                 {zees + "^", "36", error},        {"^" + zees, "36", error},         {zees + "z", "36", error},
-                 {zeros + "1" + zeros, "36", {}}, {zees, "36", {}}};
+    } cases[] = {{zeros + "1", "36", "1"},
+                 {zeros + "FF", "16", "11111111"},
+                 {zeros, "2", ""},
+                 {zees + "^", "36", error},
+                 {"^" + zees, "36", error},
+                 {zees + "z", "36", error},
+                 {zeros + "1" + zeros, "36", {}},
+                 {zees, "36", {}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.num.substr(0, 12) + "... (" + std::to_string(c.num.size()) + ") from " + c.from);
         const auto convert = [&] { return convertbases(c.num, c.from, "2", {}); };

@@ -274,7 +274,7 @@ INSTANTIATE_TEST_SUITE_P(Tables, ControlInventory, ::testing::ValuesIn(TabledFor
 
 TEST(ControlTables, EveryWindowOfTheApplicationHasOne)
 {
-    std::vector<std::string> forms = {"startupfrm", "mainmenufrm", "frmAbout", "helpfrm"};
+    std::vector<std::string> forms = {"startupfrm", "mainmenufrm", "frmAbout", "helpfrm", "workingfrm"};
     for (const CalculatorEntry& entry : Calculators()) {
         if (entry.make != nullptr)
             forms.push_back(entry.formName.toStdString());

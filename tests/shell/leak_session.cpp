@@ -6,8 +6,10 @@
 #include "shell/application.h"
 #include "shell/calculator_catalogue.h"
 #include "support/dialog_auto_answer.h"
+#include "widgets/window_setup.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -132,6 +134,8 @@ TEST(LeakSession, EveryWindowOpenedUsedAndClosed)
             inputBoxes += dialogs.inputBoxes();
         }
         boxes += static_cast<int>(dialogs.messages().size());
+        // The Working window opens on the first calculator and follows the others.
+        widgets::ShowWorkingAction(window)->trigger();
         window->close();
         QApplication::processEvents();
     }

@@ -29,7 +29,7 @@ inline std::vector<std::string> CalculatorForms()
 
 inline std::vector<std::string> KnownForms()
 {
-    std::vector<std::string> forms = {"startupfrm", "mainmenufrm", "frmAbout", "helpfrm"};
+    std::vector<std::string> forms = {"startupfrm", "mainmenufrm", "frmAbout", "helpfrm", "workingfrm"};
     const std::vector<std::string> calculators = CalculatorForms();
     forms.insert(forms.end(), calculators.begin(), calculators.end());
     return forms;

@@ -5,6 +5,7 @@
 #include "statistics/summary.h"
 
 #include "conventions/case_file.h"
+#include "conventions/steps.h"
 
 namespace zentaro::statistics {
 namespace {
@@ -18,6 +19,7 @@ struct Script {
     std::string list = {};
     std::size_t asked = 0;
     cases::Messages messages = {};
+    Working working = {};
     DataEntry run(EntryKind kind)
     {
         const AskInput ask = [this](std::string_view, std::string_view title, std::string_view reply) {
@@ -25,7 +27,8 @@ struct Script {
             ++asked;
             return asked > replies.size() ? "00" : replies[asked - 1] == "(cancel)" ? "" : replies[asked - 1];
         };
-        return enterdata(kind, ask, messages.callback(), [this](std::string_view shown) { list = shown; });
+        return enterdata(
+            kind, ask, messages.callback(), [this](std::string_view shown) { list = shown; }, working);
     }
 };
 
@@ -37,24 +40,32 @@ std::string Entry(EntryKind kind, const Args& a)
     DataEntry entry;
     const std::string error = cases::Outcome([&] { entry = script.run(kind); });
     EXPECT_EQ(script.asked, a.items.size()) << "boxes asked";
+    if (kind == EntryKind::Values && error.empty() && !entry.abandoned()) { // the working ends with the mean
+        std::vector<std::string> steps;
+        const std::string mean = FormatPlain(summarize(entry.count(), entry.sx, entry.sxx, Working(steps)).mean);
+        EXPECT_EQ(steps::EndingWith(mean, steps), mean);
+    }
     const std::string end = entry.abandoned() ? " abandoned" : entry.cancelled ? " cancelled" : "";
     return "[" + script.list + "]" + script.messages.shown() + end + (error.empty() ? "" : " " + error);
 }
 
 TEST(Statistics, CaseTable)
 {
-    cases::Run("statistics/statistics.txt", {
-                                                {"xprompt", [](const Args& a) { return xprompt(std::stoi(a[0])); }},
-                                                {"yprompt", [](const Args& a) { return yprompt(std::stoi(a[0])); }},
-                                                {"pairs", [](const Args& a) { return Entry(EntryKind::Pairs, a); }},
-                                                {"values", [](const Args& a) { return Entry(EntryKind::Values, a); }},
-                                                {"line",
-                                                 [](const Args& a) {
-                                                     Script script{a.items};
-                                                     script.replies.push_back("00");
-                                                     return regressioncaption(script.run(EntryKind::Pairs));
-                                                 }},
-                                            });
+    cases::Run("statistics/statistics.txt",
+               {
+                   {"xprompt", [](const Args& a) { return xprompt(std::stoi(a[0])); }},
+                   {"yprompt", [](const Args& a) { return yprompt(std::stoi(a[0])); }},
+                   {"pairs", [](const Args& a) { return Entry(EntryKind::Pairs, a); }},
+                   {"values", [](const Args& a) { return Entry(EntryKind::Values, a); }},
+                   {"line",
+                    [](const Args& a) {
+                        Script script{a.items};
+                        script.replies.push_back("00");
+                        std::vector<std::string> steps;
+                        const std::string caption = regressioncaption(script.run(EntryKind::Pairs), Working(steps));
+                        return steps.back() == caption ? caption : "working ends " + steps.back();
+                    }},
+               });
 }
 
 TEST(DataEntry, StopsAfter500Values)
@@ -147,6 +158,33 @@ TEST(PastedData, ABoxThePasteHasNoReplyForGoesToTheUser)
         replies += ask(prompt, "", "") + " ";
     EXPECT_EQ(replies, "7 1 2 7 00 ");
     EXPECT_EQ(user, (std::vector<std::string>{yprompt(1), yprompt(1)}));
+}
+
+TEST(Working, SumsTableThenTheFormulasWithTheNumbers)
+{
+    std::vector<std::string> line, spread, stopped, abandoned;
+    regressioncaption(Script{.replies = {"1", "2", "2", "4", "3", "6"}, .working = Working(line)}.run(EntryKind::Pairs),
+                      Working(line));
+    const DataEntry values =
+        Script{.replies = {"2", "4", "4", "4", "5", "5", "7", "9"}, .working = Working(spread)}.run(EntryKind::Values);
+    summarize(values.count(), values.sx, values.sxx, Working(spread));
+    // An x² beyond the double range: the steps up to it stay, the error follows them.
+    EXPECT_THROW((Script{.replies = {"2", "-1e155"}, .working = Working(stopped)}.run(EntryKind::Values)),
+                 RuntimeError);
+    // Cancel before any value asked for nothing, and records nothing.
+    Script{.replies = {"(cancel)"}, .working = Working(abandoned)}.run(EntryKind::Values);
+
+    steps::ExpectLines(line, {"i\tx\ty\tx²\txy", "1\t1\t2\t1\t2", "2\t2\t4\t4\t8", "3\t3\t6\t9\t18", "Σ\t6\t12\t14\t28",
+                              "n = 3", "d = nΣx² − (Σx)² = 3 × 14 − 6² = 42 − 36 = 6",
+                              "m = (nΣxy − ΣxΣy) ÷ d = (3 × 28 − 6 × 12) ÷ 6 = (84 − 72) ÷ 6 = 2",
+                              "c = (Σx²Σy − ΣxΣxy) ÷ d = (14 × 12 − 6 × 28) ÷ 6 = (168 − 168) ÷ 6 = 0",
+                              "y = mx + c, with m and c to 5 decimals:", "y = ( 2)x +( 0)"});
+    steps::ExpectLines(spread, {"i\tx\tx²", "1\t2\t4", "2\t4\t16", "3\t4\t16", "4\t4\t16", "5\t5\t25", "6\t5\t25",
+                                "7\t7\t49", "8\t9\t81", "Σ\t40\t232", "n = 8",
+                                "variance = (nΣx² − (Σx)²) ÷ n² = (8 × 232 − 40²) ÷ 8² = (1856 − 1600) ÷ 64 = 4",
+                                "SD = √variance = √4 = 2", "mean = Σx ÷ n = 40 ÷ 8 = 5"});
+    steps::ExpectLines(stopped, {"i\tx\tx²", "1\t2\t4"});
+    EXPECT_TRUE(abandoned.empty());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "support/window_test.h"
 #include "widgets/symbol_glyphs.h"
 #include "widgets/window_setup.h"
+#include "widgets/working_log.h"
 
 namespace zentaro::ui {
 namespace {
@@ -25,6 +26,8 @@ TEST_F(QuadraticWindowTest, CaseTableAsTheUserSeesIt)
 {
     EXPECT_EQ(window->height(), height(QuadraticWindow::kInputHeight));
     EXPECT_TRUE(option("Option1")->isChecked());
+    const widgets::WorkingLog* log = widgets::WorkingLogOf(window.get());
+    EXPECT_TRUE(log->hint().contains("“Solve the input equation”"));
     for (const auto& c : algebra::testing::ReadCases("quadratic.txt")) {
         SCOPED_TRACE(c.where);
         const QString expected = QString::fromStdString(c.expected);
@@ -38,6 +41,9 @@ TEST_F(QuadraticWindowTest, CaseTableAsTheUserSeesIt)
                                    QString::fromStdString(c.inputs[2])};
         field("dtxt")->setFocus();
         solve(typed);
+        // The working ends with what the user sees: the refusal, the error or the answer.
+        const QString last = log->lines().empty() ? "" : QString::fromStdString(log->lines().back());
+        EXPECT_EQ(last, refused ? expected : expected == "Overflow" ? "Run-time error '6': Overflow" : text("anstxt"));
         if (refused || expected == "Overflow") {
             EXPECT_EQ(text("anstxt"), "");
             EXPECT_EQ(window->height(), height(QuadraticWindow::kInputHeight));
