@@ -1,6 +1,7 @@
 #include "numbers/primes.h"
 
 #include "conventions/numbers.h"
+#include "numbers/prime_sieve.h"
 
 #include <algorithm>
 #include <charconv>
@@ -13,10 +14,8 @@ namespace {
 
 constexpr std::int64_t kLargestInt32 = 2147483647;
 
-// One byte per odd number: 32 KiB of flags stay in the first-level cache.
-constexpr std::int64_t kSegmentOdds = std::int64_t{1} << 15;
-
-// "¤  " and the blank that FormatSpaced writes before a positive number, in UTF-8.
+// The entry of prime p: "¤  ", the blank FormatSpaced writes before a positive
+// number, the digits, three blanks.
 constexpr std::string_view kItemHead = "\u00A4   ";
 constexpr std::string_view kItemTail = "   ";
 constexpr std::size_t kItemMostBytes = kItemHead.size() + 10 + kItemTail.size();
@@ -30,45 +29,169 @@ char* WriteItem(char* out, std::uint32_t p)
     return out + kItemTail.size();
 }
 
-// The odd primes up to n, by a plain sieve; n is at most √(2^31).
-std::vector<std::int64_t> OddPrimesUpTo(std::int64_t n)
+// The same entry in UTF-16, where the currency sign is one unit.
+int WriteItem16(char16_t* out, std::uint32_t p)
 {
-    std::vector<std::int64_t> found;
-    std::vector<char> composite(static_cast<std::size_t>(n + 1), 0);
-    for (std::int64_t p = 3; p <= n; p += 2) {
-        if (composite[static_cast<std::size_t>(p)])
-            continue;
-        found.push_back(p);
-        for (std::int64_t m = p * p; m <= n; m += 2 * p)
-            composite[static_cast<std::size_t>(m)] = 1;
-    }
-    return found;
+    char digits[10];
+    const char* end = std::to_chars(digits, digits + 10, p).ptr;
+    char16_t* o = out;
+    *o++ = u'\u00A4';
+    *o++ = u' ';
+    *o++ = u' ';
+    *o++ = u' ';
+    for (const char* d = digits; d < end; ++d)
+        *o++ = static_cast<char16_t>(*d);
+    *o++ = u' ';
+    *o++ = u' ';
+    *o++ = u' ';
+    return static_cast<int>(o - out);
 }
 
-std::int64_t SquareRootFloor(std::int64_t n)
+int DigitsOf(std::uint32_t n)
 {
-    auto r = static_cast<std::int64_t>(std::sqrt(static_cast<double>(n)));
-    while (r * r > n)
-        --r;
-    while ((r + 1) * (r + 1) <= n)
-        ++r;
-    return r;
+    int digits = 1;
+    for (; n >= 10; n /= 10)
+        ++digits;
+    return digits;
 }
 
-// At least as many primes as [first, last] holds, so that the text is allocated
-// once: the odd numbers, π(x + y) − π(x) <= 2y / ln y, and π(x) < 1.25506 x / ln x.
-std::size_t MostPrimes(std::int64_t first, std::int64_t last)
+// The first power of ten above n.
+std::int64_t PowerOfTenAbove(std::int64_t n)
 {
-    const auto width = static_cast<double>(last - first + 1);
-    double bound = width / 2 + 2;
-    if (width > 1)
-        bound = std::min(bound, 2 * width / std::log(width) + 2);
-    if (last > 1)
-        bound = std::min(bound, 1.25506 * static_cast<double>(last) / std::log(static_cast<double>(last)) + 2);
-    return static_cast<std::size_t>(bound);
+    std::int64_t power = 10;
+    while (power <= n)
+        power *= 10;
+    return power;
 }
+
+// Text is written to the sink in pieces of about this many bytes.
+constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
 
 } // namespace
+
+// A few sieved stretches, the most recent first: enough for a screenful that
+// straddles a stretch border, and for going back and forth over it.
+struct PrimeList::Cache {
+    static constexpr std::size_t kSlots = 4;
+    SegmentedSieve sieve;
+    std::vector<std::size_t> stretch;
+    std::vector<std::vector<std::uint32_t>> primes;
+};
+
+std::vector<PrimeList::Run> PrimeList::runs() const
+{
+    std::vector<Run> runs;
+    for (const Stretch& s : stretches_) {
+        if (runs.empty() || runs.back().digits != s.digits)
+            runs.push_back({s.digits, 0});
+        runs.back().entries += s.primes;
+    }
+    return runs;
+}
+
+std::size_t PrimeList::stretchAt(std::int64_t position) const
+{
+    const auto after = std::upper_bound(stretches_.begin(), stretches_.end(), position,
+                                        [](std::int64_t p, const Stretch& s) { return p < s.firstChar; });
+    return static_cast<std::size_t>(after - stretches_.begin()) - 1;
+}
+
+const std::vector<std::uint32_t>& PrimeList::primesOf(std::size_t stretch) const
+{
+    if (!cache_)
+        cache_ = std::make_shared<Cache>();
+    Cache& c = *cache_;
+    auto hit = std::find(c.stretch.begin(), c.stretch.end(), stretch);
+    if (hit == c.stretch.end()) {
+        if (c.stretch.size() < Cache::kSlots) {
+            c.stretch.push_back(stretch);
+            c.primes.emplace_back();
+        }
+        hit = c.stretch.end() - 1;
+        *hit = stretch;
+        const Stretch& s = stretches_[stretch];
+        c.sieve.primes(s.low, s.high, c.primes[static_cast<std::size_t>(hit - c.stretch.begin())]);
+    }
+    // The one in use moves to the front.
+    const auto slot = hit - c.stretch.begin();
+    std::rotate(c.stretch.begin(), hit, hit + 1);
+    std::rotate(c.primes.begin(), c.primes.begin() + slot, c.primes.begin() + slot + 1);
+    return c.primes.front();
+}
+
+void PrimeList::read(std::int64_t from, std::int64_t n, char16_t* out) const
+{
+    n = std::min(n, size_ - from);
+    if (n <= 0 || from < 0)
+        return;
+    for (std::size_t s = stretchAt(from); n > 0; ++s) {
+        const Stretch& stretch = stretches_[s];
+        const std::vector<std::uint32_t>& primes = primesOf(s);
+        const std::int64_t length = EntryLength(stretch.digits);
+        auto entry = static_cast<std::size_t>((from - stretch.firstChar) / length);
+        auto skip = static_cast<int>((from - stretch.firstChar) % length);
+        for (; entry < primes.size() && n > 0; ++entry) {
+            char16_t item[20];
+            const int take = static_cast<int>(std::min<std::int64_t>(WriteItem16(item, primes[entry]) - skip, n));
+            std::copy_n(item + skip, take, out);
+            out += take;
+            n -= take;
+            from += take;
+            skip = 0;
+        }
+    }
+}
+
+bool PrimeList::write(std::int64_t from, std::int64_t to, const Sink& sink) const
+{
+    from = std::max<std::int64_t>(from, 0);
+    to = std::min(to, size_);
+    if (from >= to)
+        return true;
+    std::string piece;
+    piece.reserve(kPieceBytes + kItemMostBytes);
+    for (std::size_t s = stretchAt(from); from < to; ++s) {
+        const Stretch& stretch = stretches_[s];
+        const std::vector<std::uint32_t>& primes = primesOf(s);
+        const std::int64_t length = EntryLength(stretch.digits);
+        auto entry = static_cast<std::size_t>((from - stretch.firstChar) / length);
+        auto skip = static_cast<int>((from - stretch.firstChar) % length);
+        for (; entry < primes.size() && from < to; ++entry) {
+            const std::size_t at = piece.size();
+            piece.resize(at + kItemMostBytes);
+            char* end = WriteItem(piece.data() + at, primes[entry]);
+            const std::int64_t take = std::min<std::int64_t>(length - skip, to - from);
+            if (skip == 0 && take == length) {
+                piece.resize(static_cast<std::size_t>(end - piece.data()));
+            } else {
+                // Part of an entry: only its first character takes two bytes.
+                const std::size_t first = at + static_cast<std::size_t>(skip == 0 ? 0 : skip + 1);
+                const std::size_t last = at + static_cast<std::size_t>(skip + take + 1);
+                piece.erase(last, std::string::npos);
+                piece.erase(at, first - at);
+            }
+            from += take;
+            skip = 0;
+            if (piece.size() >= kPieceBytes) {
+                if (!sink(piece))
+                    return false;
+                piece.clear();
+            }
+        }
+    }
+    return piece.empty() || sink(piece);
+}
+
+std::string PrimeList::text() const
+{
+    std::string text;
+    text.reserve(static_cast<std::size_t>(size_ + count_));
+    write(0, size_, [&text](std::string_view piece) {
+        text += piece;
+        return true;
+    });
+    return text;
+}
 
 Tagged prime(double a)
 {
@@ -115,56 +238,22 @@ PrimeList ListPrimes(const Candidates& candidates, const Progress& progress)
         list.cancelled = true;
         return list;
     }
-    const std::int64_t first = candidates.first;
-    const std::int64_t last = candidates.last;
-    std::string& text = list.text;
-    if (total > 0)
-        text.reserve(MostPrimes(first, last) * (kItemHead.size() + std::to_string(last).size() + kItemTail.size()));
-
-    if (first <= 2 && 2 <= last) {
-        char item[kItemMostBytes];
-        text.append(item, static_cast<std::size_t>(WriteItem(item, 2) - item));
-    }
-
-    // The odd numbers lo, lo + 2, ... up to last, a segment at a time. Each odd
-    // prime p up to √last crosses out its odd multiples from p·p on; `next` keeps,
-    // for each, the index of the next multiple still to cross out.
-    const std::int64_t lo = std::max<std::int64_t>(first, 3) | 1;
-    const std::vector<std::int64_t> sievers =
-        lo <= last ? OddPrimesUpTo(SquareRootFloor(last)) : std::vector<std::int64_t>{};
-    std::vector<std::int64_t> next(sievers.size());
-    for (std::size_t k = 0; k < sievers.size(); ++k) {
-        const std::int64_t p = sievers[k];
-        std::int64_t m = std::max(p * p, (lo + p - 1) / p * p);
-        if (m % 2 == 0)
-            m += p;
-        next[k] = (m - lo) / 2;
-    }
-
-    const std::int64_t segmentOdds = std::min(kSegmentOdds, total / 2 + 1);
-    std::vector<char> isPrime(static_cast<std::size_t>(segmentOdds));
-    std::vector<char> chunk(static_cast<std::size_t>(segmentOdds) * kItemMostBytes);
-    for (std::int64_t base = 0; lo + 2 * base <= last; base += segmentOdds) {
-        const std::int64_t segmentLow = lo + 2 * base;
-        const std::int64_t segmentHigh = std::min(segmentLow + 2 * (segmentOdds - 1), last);
-        const std::int64_t size = (segmentHigh - segmentLow) / 2 + 1;
-        std::fill_n(isPrime.begin(), size, char{1});
-        for (std::size_t k = 0; k < sievers.size() && sievers[k] * sievers[k] <= segmentHigh; ++k) {
-            const std::int64_t p = sievers[k];
-            std::int64_t j = next[k] - base;
-            for (; j < size; j += p)
-                isPrime[static_cast<std::size_t>(j)] = 0;
-            next[k] = j + base;
+    // Stretches of the sieve's windows, aligned on its width, cut at each power of ten.
+    SegmentedSieve sieve;
+    constexpr std::int64_t kWindow = kSieveWindow;
+    for (std::int64_t low = candidates.first; low <= candidates.last;) {
+        const std::int64_t high =
+            std::min({(low / kWindow + 1) * kWindow - 1, PowerOfTenAbove(low) - 1, candidates.last});
+        const auto lo = static_cast<std::uint32_t>(low);
+        const auto hi = static_cast<std::uint32_t>(high);
+        if (const std::uint32_t found = sieve.count(lo, hi); found > 0) {
+            const int digits = DigitsOf(lo);
+            list.stretches_.push_back({lo, hi, found, digits, list.size_});
+            list.size_ += found * PrimeList::EntryLength(digits);
+            list.count_ += found;
         }
-
-        char* out = chunk.data();
-        for (std::int64_t j = 0; j < size; ++j) {
-            if (isPrime[static_cast<std::size_t>(j)])
-                out = WriteItem(out, static_cast<std::uint32_t>(segmentLow + 2 * j));
-        }
-        text.append(chunk.data(), static_cast<std::size_t>(out - chunk.data()));
-
-        if (!goOn(segmentHigh - first + 1)) {
+        low = high + 1;
+        if (!goOn(high - candidates.first + 1)) {
             list.cancelled = true;
             return list;
         }

@@ -21,6 +21,7 @@ private:
     void primegen_Click();
 
     int progressDelay_ = 500;
+    bool listing_ = false;
 };
 
 } // namespace zentaro::ui

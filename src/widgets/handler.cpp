@@ -4,6 +4,7 @@
 #include "widgets/message_box.h"
 #include "widgets/working_log.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <new>
@@ -22,15 +23,22 @@ void Report(QWidget* window, int number, const QString& text)
 
 void RunHandler(QWidget* window, const std::function<void()>& handler)
 {
-    WorkingLog* log = WorkingLogOf(window);
+    // A handler that waits for the user (a message box, a progress dialog) may
+    // see its window closed and deleted meanwhile: nothing more is done for a
+    // window that has gone.
+    const QPointer<QWidget> alive(window);
+    const QPointer<WorkingLog> log = WorkingLogOf(window);
     log->beginHandler();
     try {
         handler();
-        log->endHandler();
+        if (!log.isNull())
+            log->endHandler();
     } catch (const RuntimeError& error) {
-        Report(window, error.number(), QString::fromUtf8(error.what()));
+        if (!alive.isNull())
+            Report(window, error.number(), QString::fromUtf8(error.what()));
     } catch (const std::bad_alloc&) {
-        Report(window, 7, QStringLiteral("Out of memory"));
+        if (!alive.isNull())
+            Report(window, 7, QStringLiteral("Out of memory"));
     }
 }
 

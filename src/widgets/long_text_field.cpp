@@ -1,18 +1,12 @@
 #include "widgets/long_text_field.h"
 
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextDocumentLayout>
 #include <QScrollBar>
-#include <QTextCursor>
 #include <QTextDocument>
 
-#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -38,7 +32,8 @@ private:
     LongTextField* field_;
 };
 
-LongTextField::LongTextField(QWidget* parent) : QPlainTextEdit(parent)
+LongTextField::LongTextField(QWidget* parent)
+    : QPlainTextEdit(parent), text_(std::make_shared<PlainText>()), widths_(std::make_unique<CharWidths>(font()))
 {
     auto* document = new QTextDocument(this);
     document->setDocumentLayout(new ParagraphLayout(document, this));
@@ -48,7 +43,6 @@ LongTextField::LongTextField(QWidget* parent) : QPlainTextEdit(parent)
     // cursor by the lines of the layout: the scroll bar does its page steps alone.
     disconnect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, nullptr);
     viewport()->setCursor(Qt::IBeamCursor);
-    measureFont();
 }
 
 // The plain text edit's own cursor, selection and blinking all ask the block's
@@ -64,183 +58,90 @@ qreal LongTextField::margin() const
     return document()->documentMargin();
 }
 
-qreal LongTextField::lineSpacing() const
-{
-    return QFontMetricsF(font()).lineSpacing();
-}
-
 int LongTextField::linesInView() const
 {
-    return std::max(1, static_cast<int>((viewport()->height() - 2 * margin()) / lineSpacing()));
+    const qreal spacing = QFontMetricsF(font()).lineSpacing();
+    return std::max(1, static_cast<int>((viewport()->height() - 2 * margin()) / spacing));
 }
 
-void LongTextField::measureFont()
+qreal LongTextField::widthOf(const QString& line, qsizetype from, qsizetype to) const
 {
-    const QFontMetricsF metrics(font());
-    for (char16_t code = 0; code < latinAdvances_.size(); ++code)
-        latinAdvances_[code] = metrics.horizontalAdvance(QChar(code));
-}
-
-qreal LongTextField::advance(QChar c) const
-{
-    const char16_t code = c.unicode();
-    return code < latinAdvances_.size() ? latinAdvances_[code] : QFontMetricsF(font()).horizontalAdvance(c);
-}
-
-qreal LongTextField::widthOf(qsizetype from, qsizetype to) const
-{
-    qreal width = 0;
+    std::int64_t width = 0;
     for (qsizetype i = from; i < to; ++i)
-        width += advance(text_[i]);
-    return width;
+        width += (*widths_)(line[i]);
+    return static_cast<qreal>(width) / 64;
 }
 
 qsizetype LongTextField::lineEnd(qsizetype line) const
 {
-    const auto next = static_cast<std::size_t>(line) + 1;
-    qsizetype end = next < lineStarts_.size() ? lineStarts_[next] : text_.size();
-    if (end > lineStarts_[static_cast<std::size_t>(line)] && text_[end - 1] == u'\n')
+    const qsizetype start = lineStart(line);
+    qsizetype end = line + 1 < lineCount() ? lineStart(line + 1) : text_->size();
+    if (end > start && text_->at(end - 1) == u'\n')
         --end;
     return end;
 }
 
-void LongTextField::showText(std::string_view utf8, const Progress& progress)
+void LongTextField::setText(std::shared_ptr<const LongText> text)
 {
-    // The document tells of its changes in several steps; the field takes the
-    // text as given, piece by piece, without reading it back. One edit block holds
-    // all the pieces: outside one, each insertion has the cursor find its place in
-    // the layout, which goes through all the text.
-    QTextCursor end(document());
-    struct Showing {
-        LongTextField* field;
-        QTextCursor& end;
-        bool undo = field->document()->isUndoRedoEnabled();
-        Showing(LongTextField* f, QTextCursor& e) : field(f), end(e)
-        {
-            field->showing_ = true;
-            field->document()->setUndoRedoEnabled(false);
-            end.beginEditBlock();
-        }
-        // Also when running out of memory half-way.
-        ~Showing()
-        {
-            end.endEditBlock();
-            field->document()->setUndoRedoEnabled(undo);
-            field->showing_ = false;
-        }
-    } showing(this, end);
-
-    end.select(QTextCursor::Document);
-    end.removeSelectedText();
-    text_.clear();
-    text_.reserve(static_cast<qsizetype>(utf8.size()));
-    anchor_ = position_ = 0;
-    rewrap();
-    std::size_t done = 0;
-    while (done < utf8.size()) {
-        // A piece ends where a character begins, never inside one.
-        std::size_t cut = std::min(utf8.size(), done + kPieceBytes);
-        while (cut < utf8.size() && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80)
-            ++cut;
-        const QString piece = QString::fromUtf8(utf8.data() + done, static_cast<qsizetype>(cut - done));
-        end.insertText(piece);
-        text_ += piece;
-        wrap();
-        done = cut;
-        viewport()->update();
-        if (progress)
-            progress(static_cast<qsizetype>(done), static_cast<qsizetype>(utf8.size()));
+    if (!document()->isEmpty()) {
+        // The document holds only texts given through the plain text edit.
+        settingText_ = true;
+        document()->clear();
+        settingText_ = false;
     }
+    text_ = std::move(text);
+    anchor_ = position_ = 0;
+    relayout();
+    verticalScrollBar()->setValue(0);
+    viewport()->update();
+}
+
+void LongTextField::setPlainText(const QString& text)
+{
+    document()->setPlainText(text);
 }
 
 void LongTextField::documentTextChanged()
 {
-    if (showing_)
+    if (settingText_)
         return;
-    text_ = document()->toPlainText();
+    text_ = std::make_shared<PlainText>(document()->toPlainText());
     anchor_ = position_ = 0;
-    rewrap();
+    relayout();
     viewport()->update();
 }
 
-void LongTextField::rewrap()
+void LongTextField::relayout()
 {
-    lineStarts_.assign(1, 0);
-    wrap_ = {};
-    wrap();
-}
-
-// Greedy wrapping as a word-wrapping field does it: a line takes whole words
-// while they fit, blanks may hang past the edge, a word wider than the line is
-// cut where the line is full, and a line feed ends a line. It goes on from where
-// it stopped, so that a text can be wrapped as its pieces arrive.
-void LongTextField::wrap()
-{
-    const qreal width = viewport()->width() - 2 * margin();
-    const QChar* s = text_.constData();
-    const qsizetype n = text_.size();
-    const qreal* latin = latinAdvances_.data();
-    WrapState w = wrap_;
-    for (qsizetype i = w.done; i < n; ++i) {
-        const QChar c = s[i];
-        if (c == u'\n') {
-            w.lineStart = w.wordStart = i + 1;
-            lineStarts_.push_back(w.lineStart);
-            w.lineWidth = w.widthBeforeWord = 0;
-            continue;
-        }
-        const qreal advance = c.unicode() < latinAdvances_.size() ? latin[c.unicode()] : this->advance(c);
-        if (c == u' ') {
-            w.lineWidth += advance;
-            continue;
-        }
-        if (i > w.lineStart && s[i - 1] == u' ') {
-            w.wordStart = i;
-            w.widthBeforeWord = w.lineWidth;
-        }
-        if (w.lineWidth + advance > width && i > w.lineStart) {
-            if (w.wordStart > w.lineStart) {
-                w.lineStart = w.wordStart;
-                w.lineWidth -= w.widthBeforeWord;
-            } else {
-                w.lineStart = w.wordStart = i;
-                w.lineWidth = 0;
-            }
-            w.widthBeforeWord = 0;
-            lineStarts_.push_back(w.lineStart);
-        }
-        w.lineWidth += advance;
-    }
-    w.done = n;
-    wrap_ = w;
+    const auto width = static_cast<std::int64_t>(std::floor((viewport()->width() - 2 * margin()) * 64));
+    layout_ = LineLayout(text_->shape(), width, *widths_);
     updateScrollRange();
 }
 
 void LongTextField::updateScrollRange()
 {
     const int inView = linesInView();
-    const auto lines = static_cast<qsizetype>(lineStarts_.size());
     QScrollBar* bar = verticalScrollBar();
-    bar->setRange(0, static_cast<int>(std::clamp<qsizetype>(lines - inView, 0, INT_MAX)));
+    bar->setRange(0, static_cast<int>(std::clamp<qsizetype>(lineCount() - inView, 0, INT_MAX)));
     bar->setPageStep(inView);
     bar->setSingleStep(1);
 }
 
 qsizetype LongTextField::positionAt(const QPointF& point) const
 {
-    const qsizetype lines = static_cast<qsizetype>(lineStarts_.size());
-    const auto row = static_cast<qsizetype>(std::floor((point.y() - margin()) / lineSpacing()));
-    const qsizetype line = std::clamp<qsizetype>(topLine() + row, 0, lines - 1);
-    const qsizetype end = lineEnd(line);
-    qsizetype position = lineStarts_[static_cast<std::size_t>(line)];
+    const auto row = static_cast<qsizetype>(std::floor((point.y() - margin()) / QFontMetricsF(font()).lineSpacing()));
+    const qsizetype line = std::clamp<qsizetype>(topLine() + row, 0, lineCount() - 1);
+    const qsizetype start = lineStart(line);
+    const QString text = text_->text(start, lineEnd(line));
     // The nearer edge of the character under the point.
-    for (qreal x = margin(); position < end; ++position) {
-        const qreal w = advance(text_[position]);
+    qsizetype i = 0;
+    for (qreal x = margin(); i < text.size(); ++i) {
+        const qreal w = static_cast<qreal>((*widths_)(text[i])) / 64;
         if (x + w / 2 > point.x())
             break;
         x += w;
     }
-    return position;
+    return start + i;
 }
 
 void LongTextField::paintEvent(QPaintEvent*)
@@ -250,23 +151,21 @@ void LongTextField::paintEvent(QPaintEvent*)
     const QPalette& colours = palette();
     const QFontMetricsF metrics(font());
     const qreal spacing = metrics.lineSpacing();
-    const auto lines = static_cast<qsizetype>(lineStarts_.size());
 
     qreal y = margin();
-    for (qsizetype line = topLine(); line < lines && y < viewport()->height(); ++line, y += spacing) {
-        const qsizetype start = lineStarts_[static_cast<std::size_t>(line)];
-        const qsizetype end = lineEnd(line);
+    for (qsizetype line = topLine(); line < lineCount() && y < viewport()->height(); ++line, y += spacing) {
+        const qsizetype start = lineStart(line);
+        const QString text = text_->text(start, lineEnd(line));
         painter.setPen(colours.color(QPalette::Text));
-        painter.drawText(QPointF(margin(), y + metrics.ascent()), text_.mid(start, end - start));
+        painter.drawText(QPointF(margin(), y + metrics.ascent()), text);
 
-        const qsizetype from = std::max(start, selectionStart());
-        const qsizetype to = std::min(end, selectionEnd());
+        const qsizetype from = std::clamp<qsizetype>(selectionStart() - start, 0, text.size());
+        const qsizetype to = std::clamp<qsizetype>(selectionEnd() - start, 0, text.size());
         if (from < to) {
-            const qreal left = margin() + widthOf(start, from);
-            const QRectF band(left, y, widthOf(from, to), spacing);
-            painter.fillRect(band, colours.brush(QPalette::Highlight));
+            const qreal left = margin() + widthOf(text, 0, from);
+            painter.fillRect(QRectF(left, y, widthOf(text, from, to), spacing), colours.brush(QPalette::Highlight));
             painter.setPen(colours.color(QPalette::HighlightedText));
-            painter.drawText(QPointF(left, y + metrics.ascent()), text_.mid(from, to - from));
+            painter.drawText(QPointF(left, y + metrics.ascent()), text.mid(from, to - from));
         }
     }
 }
@@ -281,7 +180,7 @@ void LongTextField::keyPressEvent(QKeyEvent* event)
     QScrollBar* bar = verticalScrollBar();
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     if (event->matches(QKeySequence::SelectAll))
-        selectTo(0, text_.size());
+        select(0, text_->size());
     else if (event->matches(QKeySequence::Copy))
         copy();
     else if (event->matches(QKeySequence::MoveToNextPage) || (event->key() == Qt::Key_Space && !shift))
@@ -300,28 +199,11 @@ void LongTextField::keyPressEvent(QKeyEvent* event)
         event->ignore();
 }
 
-void LongTextField::selectTo(qsizetype anchor, qsizetype position)
+void LongTextField::select(qsizetype anchor, qsizetype position)
 {
-    anchor_ = anchor;
-    position_ = position;
+    anchor_ = std::clamp<qsizetype>(anchor, 0, text_->size());
+    position_ = std::clamp<qsizetype>(position, 0, text_->size());
     viewport()->update();
-}
-
-void LongTextField::copy() const
-{
-    if (selectionEnd() > selectionStart())
-        QGuiApplication::clipboard()->setText(selectedText());
-}
-
-void LongTextField::contextMenuEvent(QContextMenuEvent* event)
-{
-    QMenu menu(this);
-    QAction* copyAction = menu.addAction(QStringLiteral("&Copy"), this, &LongTextField::copy);
-    copyAction->setShortcut(QKeySequence::Copy);
-    copyAction->setEnabled(selectionEnd() > selectionStart());
-    menu.addAction(QStringLiteral("Select All"), this, [this] { selectTo(0, text_.size()); })
-        ->setShortcut(QKeySequence::SelectAll);
-    menu.exec(event->globalPos());
 }
 
 void LongTextField::mousePressEvent(QMouseEvent* event)
@@ -331,7 +213,7 @@ void LongTextField::mousePressEvent(QMouseEvent* event)
         return;
     }
     const qsizetype position = positionAt(event->position());
-    selectTo(event->modifiers() & Qt::ShiftModifier ? anchor_ : position, position);
+    select(event->modifiers() & Qt::ShiftModifier ? anchor_ : position, position);
     selecting_ = true;
 }
 
@@ -346,7 +228,7 @@ void LongTextField::mouseMoveEvent(QMouseEvent* event)
         verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
     else if (event->position().y() > viewport()->height())
         verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    selectTo(anchor_, positionAt(event->position()));
+    select(anchor_, positionAt(event->position()));
 }
 
 void LongTextField::mouseReleaseEvent(QMouseEvent* event)
@@ -365,14 +247,17 @@ void LongTextField::mouseDoubleClickEvent(QMouseEvent* event)
         QPlainTextEdit::mouseDoubleClickEvent(event);
         return;
     }
+    const auto isBlank = [this](qsizetype i) {
+        const QChar c = text_->at(i);
+        return c == u' ' || c == u'\n';
+    };
     qsizetype start = positionAt(event->position());
     qsizetype end = start;
-    const auto isBlank = [this](qsizetype i) { return text_[i] == u' ' || text_[i] == u'\n'; };
     while (start > 0 && !isBlank(start - 1))
         --start;
-    while (end < text_.size() && !isBlank(end))
+    while (end < text_->size() && !isBlank(end))
         ++end;
-    selectTo(start, end);
+    select(start, end);
     selecting_ = false;
 }
 
@@ -381,7 +266,7 @@ void LongTextField::mouseDoubleClickEvent(QMouseEvent* event)
 void LongTextField::resizeEvent(QResizeEvent* event)
 {
     QPlainTextEdit::resizeEvent(event);
-    rewrap();
+    relayout();
 }
 
 void LongTextField::showEvent(QShowEvent* event)
@@ -396,8 +281,8 @@ void LongTextField::changeEvent(QEvent* event)
     if (event->type() == QEvent::ReadOnlyChange)
         keepOutOfTheText();
     if (event->type() == QEvent::FontChange) {
-        measureFont();
-        rewrap();
+        widths_ = std::make_unique<CharWidths>(font());
+        relayout();
     }
 }
 

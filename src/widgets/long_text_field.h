@@ -1,52 +1,64 @@
 #pragma once
 
+#include "widgets/line_layout.h"
+#include "widgets/long_text.h"
+
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
 #include <algorithm>
-#include <array>
-#include <functional>
-#include <string_view>
-#include <vector>
+#include <memory>
 
 namespace zentaro::widgets {
 
-// A read-only multi-line field for a very long text, such as a list of a million
-// primes in one paragraph. The text lives in the document as in any plain text
-// field (toPlainText, setPlainText and clear work as usual), but nothing of the
-// plain text edit ever lays it out or even looks at its layout: a paragraph of
-// millions of characters takes that layout seconds and hundreds of megabytes,
-// and past some 80 million characters it shows nothing at all. The field wraps
-// the text itself at blanks from the widths of its characters, draws only the
-// lines in view, and does its own scrolling, selection and copying.
+// A read-only multi-line field for a very long text, such as a list of a hundred
+// million primes in one paragraph. The field need not hold the text: it asks its
+// LongText for the stretch it draws, copies or saves, and lays out the lines
+// from the text's shape, so that billions of characters cost the memory of a
+// page. Nothing of the plain text edit lays the text out or even looks at it (a
+// paragraph of millions of characters takes that layout seconds and hundreds of
+// megabytes): the field wraps at blanks from the widths of the characters, draws
+// the lines in view, and does its own scrolling, selection, copying and saving.
+// setPlainText, clear and the plainText property work as in any plain text
+// field; plainText makes the whole text when asked.
 class LongTextField : public QPlainTextEdit {
     Q_OBJECT
+    Q_PROPERTY(QString plainText READ toPlainText WRITE setPlainText USER true)
 
 public:
     explicit LongTextField(QWidget* parent = nullptr);
 
-    // Told how much of a text is shown, in bytes of its UTF-8, out of how much.
-    using Progress = std::function<void(qsizetype done, qsizetype total)>;
+    // Shows `text` in place of what was there, from its start.
+    void setText(std::shared_ptr<const LongText> text);
+    const LongText& text() const { return *text_; }
+    QString toPlainText() const { return text_->text(0, text_->size()); }
+    void setPlainText(const QString& text);
 
-    // Puts the text into the document in place of what was there, as
-    // document()->setPlainText does, and shows it. A long text goes in pieces of
-    // a few megabytes, each followed by a report, so that the caller can keep
-    // the application answering while it goes in.
-    void showText(std::string_view utf8, const Progress& progress = {});
-
-    // Where each shown line starts in the text, in order; the first is 0.
-    const std::vector<qsizetype>& lineStarts() const { return lineStarts_; }
+    qsizetype lineCount() const { return layout_.lineCount(); }
+    qsizetype lineStart(qsizetype line) const { return layout_.lineStart(line); }
     // The lines that fit in the field at once.
     int linesInView() const;
     // The first line in view.
     qsizetype topLine() const { return verticalScrollBar()->value(); }
-
     // The text position nearest to a point of the viewport.
     qsizetype positionAt(const QPointF& point) const;
 
     qsizetype selectionStart() const { return std::min(anchor_, position_); }
     qsizetype selectionEnd() const { return std::max(anchor_, position_); }
-    QString selectedText() const { return text_.mid(selectionStart(), selectionEnd() - selectionStart()); }
+    QString selectedText() const { return text_->text(selectionStart(), selectionEnd()); }
+    void select(qsizetype anchor, qsizetype position);
+
+    // Copies the selection; one of more than kAskBeforeCopying characters only
+    // after the user has agreed.
+    static constexpr qsizetype kAskBeforeCopying = 100'000'000;
+    void copy();
+    // Writes the whole text to the file in UTF-8, a piece at a time, with the
+    // application waiting. Stopped by the user or by the window closing, or
+    // failed, it leaves no file; when stopped, the field may be gone.
+    enum class Saved { Yes, Stopped, Failed };
+    Saved saveTo(const QString& path, QString* error = nullptr);
+    // A save that looks like taking longer than this shows a progress dialog with Cancel.
+    void setProgressDelay(int milliseconds) { progressDelay_ = milliseconds; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -65,37 +77,21 @@ private:
     friend class ParagraphLayout;
 
     void documentTextChanged();
-    void measureFont();
-    void selectTo(qsizetype anchor, qsizetype position);
-    void copy() const;
     void keepOutOfTheText();
-    void rewrap();
-    void wrap();
+    void relayout();
     void updateScrollRange();
-    qreal advance(QChar c) const;
-    qreal widthOf(qsizetype from, qsizetype to) const;
+    void saveAs();
+    qreal widthOf(const QString& line, qsizetype from, qsizetype to) const;
     qsizetype lineEnd(qsizetype line) const;
     qreal margin() const;
-    qreal lineSpacing() const;
 
-    static constexpr std::size_t kPieceBytes = std::size_t{4} << 20;
-
-    // Where wrapping stopped: the text up to `done` is in lines.
-    struct WrapState {
-        qsizetype done = 0;
-        qsizetype lineStart = 0;
-        qsizetype wordStart = 0;
-        qreal lineWidth = 0;
-        qreal widthBeforeWord = 0;
-    };
-
-    QString text_;
-    WrapState wrap_;
-    std::vector<qsizetype> lineStarts_{0};
-    std::array<qreal, 256> latinAdvances_{};
+    std::shared_ptr<const LongText> text_;
+    std::unique_ptr<CharWidths> widths_;
+    LineLayout layout_;
+    int progressDelay_ = 500;
     qsizetype anchor_ = 0;
     qsizetype position_ = 0;
-    bool showing_ = false;
+    bool settingText_ = false;
     bool selecting_ = false;
 };
 

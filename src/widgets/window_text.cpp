@@ -1,5 +1,8 @@
 #include "widgets/window_text.h"
 
+#include "widgets/handler.h"
+#include "widgets/long_text_field.h"
+#include "widgets/message_box.h"
 #include "widgets/window_setup.h"
 
 #include <QAction>
@@ -126,7 +129,7 @@ QString Value(const QWidget* control)
     if (const auto* line = qobject_cast<const QLineEdit*>(control))
         return line->text();
     if (const auto* area = qobject_cast<const QPlainTextEdit*>(control))
-        return area->toPlainText();
+        return area->property("plainText").toString();
     if (const auto* option = qobject_cast<const QRadioButton*>(control))
         return option->isChecked() ? ShownCaption(option) : QString();
     if (IsAnswerLabel(control))
@@ -176,8 +179,20 @@ void AddCopyAll(QWidget* window)
     copyAll->setObjectName(QStringLiteral("copyall"));
     copyAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     copyAll->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(copyAll, &QAction::triggered, window,
-                     [window] { QGuiApplication::clipboard()->setText(WindowText(window)); });
+    QObject::connect(copyAll, &QAction::triggered, window, [window] {
+        // A window with a list of millions in it is copied only when the user
+        // agrees, and a text too long to hold is a run-time error.
+        RunHandler(window, [window] {
+            qsizetype length = 0;
+            for (const LongTextField* field : window->findChildren<LongTextField*>())
+                length += field->text().size();
+            if (length > LongTextField::kAskBeforeCopying &&
+                MessageBox(window, QStringLiteral("The selection is %1 characters long. Copy it anyway?").arg(length),
+                           msgstyle::kYesNo + msgstyle::kQuestion) != MessageAnswer::Yes)
+                return;
+            QGuiApplication::clipboard()->setText(WindowText(window));
+        });
+    });
     window->addAction(copyAll);
 }
 

@@ -1,7 +1,6 @@
-// Divisors, factors and primes against plain independent workings: repeated
-// subtraction, trial division by every number and a sieve.
+// Divisors and factors against plain independent workings: repeated
+// subtraction and trial division by every number.
 #include "numbers/gcd_lcm.h"
-#include "numbers/primes.h"
 
 #include "conventions/numbers.h"
 
@@ -80,83 +79,6 @@ TEST(Factoring, AgreesWithTrialDivisionOverThe32BitRange)
             EXPECT_EQ(gcdlcm::prime(static_cast<double>(n)), count == 2 ? 1 : 0);
         }
     }
-}
-
-// A plain sieve over [low, high], crossing out with every number up to √high,
-// written as the prime list writes it.
-std::string SieveText(std::int64_t low, std::int64_t high)
-{
-    std::vector<bool> composite(static_cast<std::size_t>(std::max<std::int64_t>(high - low + 1, 0)));
-    for (std::int64_t d = 2; d * d <= high; ++d) {
-        for (std::int64_t m = std::max(d * d, (low + d - 1) / d * d); m <= high; m += d)
-            composite[static_cast<std::size_t>(m - low)] = true;
-    }
-    std::string text;
-    for (std::int64_t n = std::max<std::int64_t>(low, 2); n <= high; ++n) {
-        if (!composite[static_cast<std::size_t>(n - low)])
-            text += kSep + "  " + FormatSpaced(static_cast<std::int32_t>(n)) + "   ";
-    }
-    return text;
-}
-
-TEST(Primes, TrialDivisionWithItsOwnResultTypesAgreesWithASieve)
-{
-    EXPECT_EQ(primes::prime(3).kind(), Tagged::Kind::Int16);
-    EXPECT_EQ(primes::prime(5).kind(), Tagged::Kind::Double);
-    std::string text;
-    for (int n = 0; n <= 30000; ++n) {
-        if (primes::prime(n).ToDouble() == 1)
-            text += kSep + "  " + FormatSpaced(static_cast<std::int32_t>(n)) + "   ";
-    }
-    EXPECT_EQ(text, SieveText(0, 30000));
-    EXPECT_THROW(primes::prime(3e9), RuntimeError);
-}
-
-TEST(Primes, TheSegmentedListAgreesWithAPlainSieve)
-{
-    // Inside one segment, across segment borders, and at the 32-bit edge.
-    std::vector<std::pair<std::int64_t, std::int64_t>> ranges{
-        {1, 3}, {4, 4}, {1, 200000}, {131071, 1999993}, {2147183647, 2147483647}};
-    for (std::uint32_t x = 99, i = 0; i < 30; ++i) {
-        x = x * 1664525u + 1013904223u;
-        const std::int64_t low = x % 3000000 + 1;
-        ranges.emplace_back(low, low + (x >> 8) % 300000);
-    }
-    for (const auto& [low, high] : ranges) {
-        SCOPED_TRACE(std::to_string(low) + " to " + std::to_string(high));
-        EXPECT_EQ(
-            primes::ListPrimes(primes::CandidatesBetween(static_cast<double>(low), static_cast<double>(high))).text,
-            SieveText(low, high));
-    }
-}
-
-TEST(Primes, TheListReportsProgressAndKeepsWhatItFoundWhenStopped)
-{
-    const primes::Candidates candidates = primes::CandidatesBetween(1, 1000000);
-    std::vector<std::int64_t> done;
-    const primes::PrimeList whole = primes::ListPrimes(candidates, [&](std::int64_t d, std::int64_t total) {
-        done.push_back(total == 1000000 ? d : -1);
-        return true;
-    });
-    EXPECT_TRUE(done.size() > 2 && done.front() == 0 && done.back() == 1000000);
-    EXPECT_TRUE(std::is_sorted(done.begin(), done.end()));
-
-    for (const int reports : {1, 2, 4}) {
-        int left = reports;
-        const primes::PrimeList cut =
-            primes::ListPrimes(candidates, [&](std::int64_t, std::int64_t) { return --left > 0; });
-        EXPECT_TRUE(cut.cancelled);
-        EXPECT_LT(cut.text.size(), whole.text.size());
-        EXPECT_EQ(cut.text.empty(), reports == 1);
-        // What is kept is the whole list of a shorter range.
-        const std::size_t last = cut.text.rfind(kSep);
-        const std::int64_t largest = last == std::string::npos ? 0 : std::stoll(cut.text.substr(last + 2));
-        EXPECT_EQ(cut.text, SieveText(1, largest)) << reports;
-    }
-    const primes::PrimeList stopped = primes::ListPrimes(primes::CandidatesBetween(2147483000, 3e9),
-                                                         [](std::int64_t d, std::int64_t) { return d == 0; });
-    EXPECT_TRUE(stopped.cancelled);
-    EXPECT_FALSE(stopped.overflow);
 }
 
 } // namespace

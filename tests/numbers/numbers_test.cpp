@@ -57,7 +57,7 @@ TEST(Numbers, CaseTable)
     const auto primeList = [](const Args& a, const ShowMessage& message) {
         const primes::PrimeList list = primes::primelist(a[0], a[1], message);
         EXPECT_FALSE(list.cancelled);
-        return list.text + (list.overflow ? " (overflow)" : "");
+        return list.text() + (list.overflow ? " (overflow)" : "");
     };
     cases::Run(
         "numbers/numbers.txt",

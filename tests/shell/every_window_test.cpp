@@ -182,7 +182,8 @@ std::string CaptionClipping(QWidget* control)
     if (auto* area = qobject_cast<QPlainTextEdit*>(control)) {
         // A multi-line field scrolls; its text is cut off only when it must.
         const bool scrolls = area->horizontalScrollBar()->maximum() > 0 || area->verticalScrollBar()->maximum() > 0;
-        return scrolls && !area->toPlainText().isEmpty() ? "the text needs scrolling" : std::string();
+        return scrolls && !area->property("plainText").toString().isEmpty() ? "the text needs scrolling"
+                                                                            : std::string();
     }
     if (IsField(control) && qobject_cast<QTextEdit*>(control) == nullptr)
         return TooSmall({0, control->minimumSizeHint().height()}, control->size());

@@ -53,7 +53,7 @@ protected:
             return line->text();
         if (auto* label = window->template findChild<QLabel*>(QString::fromLatin1(name)))
             return label->text();
-        return area(name)->toPlainText();
+        return area(name)->property("plainText").toString();
     }
     // The texts of the space-separated `names`, joined by "|", to compare a whole answer at once.
     QString texts(const char* names)

@@ -150,7 +150,7 @@ std::map<QString, QString> TextsOf(QWidget* window)
     }
     for (QPlainTextEdit* area : window->findChildren<QPlainTextEdit*>()) {
         if (own(area))
-            texts[area->objectName()] = area->toPlainText();
+            texts[area->objectName()] = area->property("plainText").toString();
     }
     for (QLabel* label : window->findChildren<QLabel*>()) {
         if (own(label))

@@ -4,11 +4,14 @@
 #include "support/window_test.h"
 #include "widgets/long_text_field.h"
 
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QProgressDialog>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <QTimer>
+
+#include <climits>
 
 namespace zentaro::ui {
 namespace {
@@ -17,7 +20,7 @@ using PrimeWindowTest = testing::WindowTest<PrimeWindow>;
 
 QString Listing(double low, double high)
 {
-    return QString::fromStdString(numbers::primes::ListPrimes(numbers::primes::CandidatesBetween(low, high)).text);
+    return QString::fromStdString(numbers::primes::ListPrimes(numbers::primes::CandidatesBetween(low, high)).text());
 }
 
 TEST_F(PrimeWindowTest, ShowsTheFormAndListsTheInitialRange)
@@ -54,7 +57,7 @@ TEST_F(PrimeWindowTest, ListsTheWholeNumbersBetweenTheLimits)
     // A long list shows from its start; the field wraps it, the document lays nothing out.
     auto* list = window->findChild<widgets::LongTextField*>("primestxt");
     EXPECT_EQ(list->topLine(), 0);
-    EXPECT_GT(list->lineStarts().size(), 1000u);
+    EXPECT_GT(list->lineCount(), 1000);
     EXPECT_EQ(list->document()->firstBlock().layout()->lineCount(), 0);
 }
 
@@ -77,34 +80,45 @@ TEST_F(PrimeWindowTest, MessagesAndOverflowLeaveTheRightList)
     EXPECT_FALSE(text("primestxt").isEmpty());
 }
 
-// Without the fixture's scripted dialogs, which close any modal window they do
-// not expect: here the progress dialog is expected, and cancelled.
-TEST(PrimeWindowProgress, CancelKeepsThePrimesFoundSoFar)
+// The list is made from its compact form wherever it is read: drawn lines,
+// selections and copies that cross the sieve's stretches and a power of ten, and
+// the saved file.
+TEST_F(PrimeWindowTest, TheListReadsSelectsCopiesAndSavesAsItsText)
 {
-    PrimeWindow window;
-    window.setProgressDelay(0);
-    window.show();
-    testing::Find<QLineEdit>(&window, "endnum")->setText("5000000");
-    bool cancelled = false;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &window, [&] {
-        auto* dialog = window.findChild<QProgressDialog*>();
-        if (dialog != nullptr && dialog->isVisible() && !cancelled) {
-            EXPECT_TRUE(dialog->isModal());
-            cancelled = true;
-            dialog->cancel();
-        }
-    });
-    poll.start(0);
-    testing::Find<QPushButton>(&window, "primegen")->click();
-    poll.stop();
+    type("endnum", "1100000");
+    click("primegen");
+    auto* list = window->findChild<widgets::LongTextField*>("primestxt");
+    const QString text = Listing(1, 1100000);
+    ASSERT_EQ(list->text().size(), text.size());
 
-    ASSERT_TRUE(cancelled);
-    const QString shown = testing::Find<QPlainTextEdit>(&window, "primestxt")->toPlainText();
-    const QString full = Listing(1, 5000000);
-    EXPECT_FALSE(shown.isEmpty());
-    EXPECT_LT(shown.size(), full.size());
-    EXPECT_TRUE(full.startsWith(shown) && shown.endsWith(QStringLiteral("   ")));
+    widgets::LongTextField plain;
+    plain.setGeometry(list->geometry());
+    plain.setFont(list->font());
+    plain.setVerticalScrollBarPolicy(list->verticalScrollBarPolicy());
+    plain.setPlainText(text);
+    plain.show();
+    ASSERT_EQ(list->lineCount(), plain.lineCount());
+    for (qsizetype line = 0; line < list->lineCount(); line += 1 + line % 7)
+        ASSERT_EQ(list->lineStart(line), plain.lineStart(line)) << line;
+
+    for (const char* across : {"   524309   ", "   1000003   ", "   1048583   "}) {
+        const qsizetype at = text.indexOf(QLatin1String(across));
+        for (const auto& [from, to] : {std::pair{at - 30, at + 40}, {at + 2, at + 5}, {at - 700, at + 3}}) {
+            list->select(to, from);
+            EXPECT_EQ(list->selectedText(), text.mid(from, to - from)) << across;
+            QKeyEvent copy(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier);
+            QApplication::sendEvent(list, &copy);
+            EXPECT_EQ(QGuiApplication::clipboard()->text(), text.mid(from, to - from)) << across;
+        }
+    }
+
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("primes.txt"));
+    list->setProgressDelay(INT_MAX); // no progress dialog, however slow the machine
+    ASSERT_EQ(list->saveTo(path), widgets::LongTextField::Saved::Yes);
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), text.toUtf8());
 }
 
 } // namespace

@@ -1,11 +1,15 @@
 #include "widgets/long_text_field.h"
 
 #include "numbers/primes.h"
+#include "support/dialog_script.h"
+#include "widgets/window_text.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QWheelEvent>
@@ -13,14 +17,63 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 
 namespace zentaro::widgets {
 namespace {
 
 QString PrimeText(double high)
 {
-    return QString::fromStdString(numbers::primes::ListPrimes(numbers::primes::CandidatesBetween(1, high)).text);
+    return QString::fromStdString(numbers::primes::ListPrimes(numbers::primes::CandidatesBetween(1, high)).text());
 }
+
+// Every whole number from `first` to `last` as an entry "¤   n   ", made on
+// demand: billions of characters in as many runs as there are digit counts.
+class NumberList : public LongText {
+public:
+    NumberList(std::int64_t first, std::int64_t last) : first_(first), last_(last) {}
+
+    qsizetype size() const override { return startOf(last_ + 1); }
+    void read(qsizetype from, qsizetype n, char16_t* out) const override
+    {
+        std::int64_t k = first_;
+        for (std::int64_t step = std::int64_t{1} << 60; step > 0; step /= 2) {
+            if (k + step <= last_ && startOf(k + step) <= from)
+                k += step;
+        }
+        for (qsizetype skip = from - startOf(k); n > 0; ++k, skip = 0) {
+            const QString entry = QStringLiteral("\u00A4   %1   ").arg(k);
+            const qsizetype take = std::min(n, entry.size() - skip);
+            std::copy_n(reinterpret_cast<const char16_t*>(entry.constData()) + skip, take, out);
+            out += take;
+            n -= take;
+        }
+    }
+    std::vector<LineLayout::Run> shape() const override
+    {
+        std::vector<LineLayout::Run> runs;
+        for (std::int64_t low = first_, high; low <= last_; low = high + 1) {
+            high = std::min(last_, Power(Digits(low)) - 1);
+            runs.push_back(
+                {QStringLiteral("\u00A4   ") + QString(Digits(low), u'0') + QStringLiteral("   "), high - low + 1});
+        }
+        return runs;
+    }
+
+private:
+    static int Digits(std::int64_t n) { return static_cast<int>(std::to_string(n).size()); }
+    static std::int64_t Power(int digits) { return digits == 0 ? 1 : 10 * Power(digits - 1); }
+    // Where the entry of n starts.
+    qsizetype startOf(std::int64_t n) const
+    {
+        qsizetype at = 0;
+        for (std::int64_t low = first_; low < n; low = Power(Digits(low)))
+            at += (std::min(n, Power(Digits(low))) - low) * (7 + Digits(low));
+        return at;
+    }
+
+    std::int64_t first_, last_;
+};
 
 class LongTextFieldTest : public ::testing::Test {
 protected:
@@ -35,6 +88,7 @@ protected:
         field.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         field.show();
     }
+    void TearDown() override { dialogs.checkDone(); }
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QKeyEvent press(QEvent::KeyPress, key, modifiers);
@@ -43,10 +97,11 @@ protected:
     void mouse(QEvent::Type type, qsizetype position, Qt::MouseButtons buttons = Qt::LeftButton)
     {
         // Just inside the left edge of the character, measured by the font itself.
-        const auto& starts = field.lineStarts();
-        const auto line = std::upper_bound(starts.begin(), starts.end(), position) - starts.begin() - 1;
+        qsizetype line = 0;
+        while (line + 1 < field.lineCount() && field.lineStart(line + 1) <= position)
+            ++line;
         const qreal margin = field.document()->documentMargin();
-        const QPointF at(margin + width(starts[static_cast<std::size_t>(line)], position) + 1,
+        const QPointF at(margin + width(field.lineStart(line), position) + 1,
                          margin + (static_cast<qreal>(line - field.topLine()) + 0.5) *
                                       QFontMetricsF(field.font()).lineSpacing());
         QMouseEvent event(type, at, field.viewport()->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
@@ -54,10 +109,18 @@ protected:
     }
     qreal width(qsizetype from, qsizetype to) const
     {
-        return QFontMetricsF(field.font()).horizontalAdvance(field.toPlainText().mid(from, to - from));
+        return QFontMetricsF(field.font()).horizontalAdvance(field.text().text(from, to));
+    }
+    std::vector<qsizetype> lineStarts() const
+    {
+        std::vector<qsizetype> starts;
+        for (qsizetype line = 0; line < field.lineCount(); ++line)
+            starts.push_back(field.lineStart(line));
+        return starts;
     }
 
     LongTextField field;
+    testing::DialogScript dialogs;
 };
 
 TEST_F(LongTextFieldTest, WrapsAtBlanksAsWideAsTheFieldAllows)
@@ -67,8 +130,8 @@ TEST_F(LongTextFieldTest, WrapsAtBlanksAsWideAsTheFieldAllows)
     const qreal available = field.viewport()->width() - 2 * field.document()->documentMargin();
     for (const QString& text : cases) {
         SCOPED_TRACE(text.left(40).toStdString());
-        field.showText(text.toStdString());
-        const auto& starts = field.lineStarts();
+        field.setPlainText(text);
+        const std::vector<qsizetype> starts = lineStarts();
         ASSERT_EQ(starts.front(), 0);
         for (std::size_t k = 0; k + 1 < starts.size(); ++k) {
             const qsizetype start = starts[k];
@@ -95,12 +158,12 @@ TEST_F(LongTextFieldTest, WrapsAtBlanksAsWideAsTheFieldAllows)
 TEST_F(LongTextFieldTest, HoldsTheTextLaysNothingOutAndScrolls)
 {
     const QString text = PrimeText(300000);
-    field.showText(text.toStdString());
-    EXPECT_EQ(field.toPlainText(), text);
+    field.setPlainText(text);
+    EXPECT_EQ(field.property("plainText").toString(), text);
     EXPECT_EQ(field.document()->firstBlock().layout()->lineCount(), 0);
     QScrollBar* bar = field.verticalScrollBar();
     const int page = field.linesInView();
-    EXPECT_EQ(bar->maximum(), static_cast<int>(field.lineStarts().size()) - page);
+    EXPECT_EQ(bar->maximum(), static_cast<int>(field.lineCount()) - page);
 
     const struct {
         int key;
@@ -126,29 +189,44 @@ TEST_F(LongTextFieldTest, HoldsTheTextLaysNothingOutAndScrolls)
     QApplication::sendEvent(field.viewport(), &wheel);
     EXPECT_GT(field.topLine(), 0);
 
-    // A long text goes in pieces, each reported; it all arrives.
-    const std::string longText = numbers::primes::ListPrimes(numbers::primes::CandidatesBetween(1, 1e7)).text;
-    const auto size = static_cast<qsizetype>(longText.size());
-    std::vector<qsizetype> reports;
-    field.showText(longText, [&](qsizetype done, qsizetype total) { reports.push_back(total == size ? done : -1); });
-    EXPECT_TRUE(reports.size() > 2 && reports.back() == size && std::is_sorted(reports.begin(), reports.end()));
-    EXPECT_EQ(field.toPlainText(), QString::fromStdString(longText));
+    // Billions of characters held by none: the end is as near as the start.
+    field.setText(std::make_shared<NumberList>(1, 1000000000));
+    EXPECT_EQ(field.topLine(), 0);
+    key(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(field.topLine(), bar->maximum());
+    const qsizetype last = field.lineStart(field.lineCount() - 1);
+    EXPECT_TRUE(field.text().text(last, field.text().size()).endsWith(QStringLiteral(" 1000000000   ")));
+    EXPECT_EQ(field.lineCount() - page, bar->maximum());
 
     // The widget's own setPlainText and clear reach the field too.
     field.setPlainText(QStringLiteral("2 3 5"));
-    EXPECT_EQ(field.lineStarts().size(), 1u);
+    EXPECT_EQ(field.lineCount(), 1);
     field.clear();
     EXPECT_EQ(bar->maximum(), 0);
+}
+
+// Lines laid out from runs of entries break where the wrapping of the whole text does.
+TEST_F(LongTextFieldTest, RunsOfEntriesBreakAsTheirWholeText)
+{
+    for (const auto& [first, last] :
+         {std::pair<std::int64_t, std::int64_t>{1, 3000}, {95, 1005}, {99990, 100010}, {999999990, 1000000010}}) {
+        SCOPED_TRACE(first);
+        const auto list = std::make_shared<NumberList>(first, last);
+        field.setText(list);
+        const std::vector<qsizetype> runs = lineStarts();
+        field.setPlainText(list->text(0, list->size()));
+        EXPECT_EQ(runs, lineStarts());
+    }
 }
 
 TEST_F(LongTextFieldTest, SelectsWithTheMouseAndCopiesEverything)
 {
     const QString text = PrimeText(300000);
-    field.showText(text.toStdString());
+    field.setPlainText(text);
     key(Qt::Key_PageDown);
-    const auto top = static_cast<std::size_t>(field.topLine());
-    const qsizetype from = field.lineStarts()[top + 2] + 3;
-    const qsizetype to = field.lineStarts()[top + 5] + 7;
+    const qsizetype top = field.topLine();
+    const qsizetype from = field.lineStart(top + 2) + 3;
+    const qsizetype to = field.lineStart(top + 5) + 7;
     mouse(QEvent::MouseButtonPress, from);
     mouse(QEvent::MouseMove, to);
     mouse(QEvent::MouseButtonRelease, to, Qt::NoButton);
@@ -162,6 +240,63 @@ TEST_F(LongTextFieldTest, SelectsWithTheMouseAndCopiesEverything)
     key(Qt::Key_A, Qt::ControlModifier);
     key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
+}
+
+TEST_F(LongTextFieldTest, AsksBeforeCopyingAVeryLongSelection)
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    field.setText(std::make_shared<NumberList>(1, 10000000));
+    const qsizetype size = field.text().size();
+    ASSERT_GT(size, LongTextField::kAskBeforeCopying);
+    dialogs.message(QStringLiteral("The selection is %1 characters long. Copy it anyway?").arg(size),
+                    QStringLiteral("No"));
+    key(Qt::Key_A, Qt::ControlModifier);
+    key(Qt::Key_C, Qt::ControlModifier);
+    // Copying the window it is in asks too.
+    QWidget window;
+    auto* inWindow = new LongTextField(&window);
+    inWindow->setText(std::make_shared<NumberList>(1, 10000000));
+    AddCopyAll(&window);
+    dialogs.message(QStringLiteral("The selection is %1 characters long. Copy it anyway?").arg(size),
+                    QStringLiteral("No"));
+    window.findChild<QAction*>(QStringLiteral("copyall"))->trigger();
+    dialogs.checkDone();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+}
+
+// More characters than any machine can hold: copying them is a run-time error,
+// and the field goes on.
+TEST_F(LongTextFieldTest, ACopyTooLongToHoldIsOutOfMemory)
+{
+    field.setText(std::make_shared<NumberList>(1, 200000000000000000));
+    const qsizetype size = field.text().size();
+    dialogs.message(QStringLiteral("The selection is %1 characters long. Copy it anyway?").arg(size),
+                    QStringLiteral("Yes"));
+    dialogs.runtimeError(7, QStringLiteral("Out of memory"));
+    key(Qt::Key_A, Qt::ControlModifier);
+    key(Qt::Key_C, Qt::ControlModifier);
+    dialogs.checkDone();
+
+    field.select(size - 24, size);
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("   200000000000000000   "));
+}
+
+TEST_F(LongTextFieldTest, SavesTheWholeTextToAFile)
+{
+    const QTemporaryDir folder;
+    const auto list = std::make_shared<NumberList>(1, 400000);
+    field.setText(list);
+    field.setProgressDelay(INT_MAX); // no progress dialog, however slow the machine
+    const QString path = folder.filePath(QStringLiteral("list.txt"));
+    EXPECT_EQ(field.saveTo(path), LongTextField::Saved::Yes);
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), list->text(0, list->size()).toUtf8());
+
+    const QString nowhere = folder.filePath(QStringLiteral("no/such/folder/list.txt"));
+    EXPECT_EQ(field.saveTo(nowhere), LongTextField::Saved::Failed);
+    EXPECT_FALSE(QFile::exists(nowhere));
 }
 
 } // namespace

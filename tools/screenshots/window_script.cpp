@@ -116,7 +116,7 @@ std::optional<QString> Shown(const QWidget* control)
     if (const auto* line = qobject_cast<const QLineEdit*>(control))
         return line->text();
     if (const auto* area = qobject_cast<const QPlainTextEdit*>(control))
-        return area->toPlainText();
+        return area->property("plainText").toString();
     if (const auto* label = qobject_cast<const QLabel*>(control))
         return label->text();
     return std::nullopt;
