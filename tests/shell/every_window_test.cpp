@@ -3,8 +3,8 @@
 #include "screenshots/window_script.h"
 #include "shell/application.h"
 #include "support/dialog_script.h"
+#include "support/form_controls.h"
 #include "ui/wrapped_button.h"
-#include "window_controls.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QKeySequence>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -21,7 +20,6 @@
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -30,6 +28,9 @@
 
 namespace zentaro::shell {
 namespace {
+
+using testing::IsField;
+using testing::Name;
 
 // One window of the application, shown and active, with the controls of its form.
 class WindowOfTheApplication : public ::testing::TestWithParam<std::string> {
@@ -40,7 +41,7 @@ protected:
         ASSERT_NE(window, nullptr);
         QApplication::setActiveWindow(window);
         QApplication::processEvents();
-        Collect(window, controls);
+        controls = testing::FormControls(window);
     }
 
     Application app{[] {}};
@@ -239,19 +240,6 @@ std::optional<tools::WindowScripts> GalleryScripts(QString& error)
     return tools::ParseScripts(file.readAll(), error);
 }
 
-TEST(GalleryScripts, EveryCalculatorHasOneAndNoOtherWindowDoes)
-{
-    QString error;
-    const std::optional<tools::WindowScripts> scripts = GalleryScripts(error);
-    ASSERT_TRUE(scripts.has_value()) << error.toStdString();
-    const std::vector<std::string> known = CalculatorForms();
-    const std::set<std::string> calculators(known.begin(), known.end());
-    std::set<std::string> scripted;
-    for (const auto& [form, steps] : *scripts)
-        scripted.insert(form.toStdString());
-    EXPECT_EQ(scripted, calculators);
-}
-
 // With the answers of its screenshot in it, a window shows everything, none of
 // it cut off: what the bottom edge covered before is uncovered, and the answers
 // fit their fields. The script also checks that the answers are the right ones.
@@ -285,17 +273,10 @@ class EveryWindowByKeyboard : public WindowOfTheApplication {
 protected:
     void SetUp() override
     {
-        QObject::connect(&boxes, &QTimer::timeout, &boxes, [] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* box = qobject_cast<QMessageBox*>(modal); box != nullptr && box->defaultButton() != nullptr)
-                box->defaultButton()->click();
-            else if (modal != nullptr)
-                modal->close();
-        });
-        boxes.start(5);
+        boxes.answerAnyBox();
         WindowOfTheApplication::SetUp();
     }
-    QTimer boxes;
+    testing::DialogScript boxes;
 };
 
 // Tab stops at one option button of a group (the group's own keys move within
@@ -363,8 +344,8 @@ TEST_P(EveryWindowByKeyboard, AltWithAnAccessKeyPressesItsButtonOrFocusesItsFiel
 }
 
 const auto kFormName = [](const ::testing::TestParamInfo<std::string>& info) { return info.param; };
-INSTANTIATE_TEST_SUITE_P(Known, EveryWindow, ::testing::ValuesIn(KnownForms()), kFormName);
-INSTANTIATE_TEST_SUITE_P(Known, EveryWindowByKeyboard, ::testing::ValuesIn(KnownForms()), kFormName);
+INSTANTIATE_TEST_SUITE_P(Known, EveryWindow, ::testing::ValuesIn(testing::KnownForms()), kFormName);
+INSTANTIATE_TEST_SUITE_P(Known, EveryWindowByKeyboard, ::testing::ValuesIn(testing::KnownForms()), kFormName);
 
 } // namespace
 } // namespace zentaro::shell
