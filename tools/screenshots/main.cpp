@@ -45,17 +45,15 @@ struct Shot {
     QString title;
 };
 
-// The shell's own windows first, then each calculator that is built, in menu order.
+// The shell's own windows first, then each calculator, in menu order.
 std::vector<Shot> Windows(const zentaro::shell::WindowRegistry& registry)
 {
     std::vector<Shot> shots = {{QStringLiteral("startupfrm"), QStringLiteral("Start-up window")},
                                {QStringLiteral("mainmenufrm"), QStringLiteral("Main menu")},
                                {QStringLiteral("frmAbout"), {}},
                                {QStringLiteral("helpfrm"), {}}};
-    for (const zentaro::shell::CalculatorEntry& entry : zentaro::shell::Calculators()) {
-        if (entry.make != nullptr)
-            shots.push_back({entry.formName, {}});
-    }
+    for (const zentaro::shell::CalculatorEntry& entry : zentaro::shell::Calculators())
+        shots.push_back({entry.formName, {}});
     std::erase_if(shots, [&](const Shot& shot) { return !registry.knows(shot.form); });
     return shots;
 }
