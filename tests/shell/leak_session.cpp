@@ -10,7 +10,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFile>
 #include <QPointer>
 
 #include <gtest/gtest.h>
@@ -32,10 +31,8 @@ void Click(QWidget* window, const char* button)
 
 TEST(LeakSession, EveryWindowOpenedUsedAndClosed)
 {
-    QFile file(QStringLiteral(ZENTARO_SCREENSHOT_SCRIPTS));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
     QString error;
-    std::optional<tools::WindowScripts> scripts = tools::ParseScripts(file.readAll(), error);
+    std::optional<tools::WindowScripts> scripts = tools::ReadScripts(QStringLiteral(ZENTARO_SCREENSHOT_SCRIPTS), error);
     ASSERT_TRUE(scripts.has_value()) << error.toStdString();
 
     int exits = 0;

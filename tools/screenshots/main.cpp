@@ -128,13 +128,10 @@ int main(int argc, char* argv[])
 
     zentaro::tools::WindowScripts scripts;
     if (parser.isSet(QStringLiteral("scripts"))) {
-        QFile file(parser.value(QStringLiteral("scripts")));
-        if (!file.open(QIODevice::ReadOnly))
-            return Fail(QStringLiteral("cannot read ") + file.fileName());
         QString error;
-        auto parsed = zentaro::tools::ParseScripts(file.readAll(), error);
+        auto parsed = zentaro::tools::ReadScripts(parser.value(QStringLiteral("scripts")), error);
         if (!parsed)
-            return Fail(file.fileName() + QStringLiteral(": ") + error);
+            return Fail(error);
         scripts = std::move(*parsed);
     }
 
