@@ -25,34 +25,15 @@ QStringList HostileTexts()
     QRandomGenerator random(20261206);
     for (int i = 0; i < 65536; ++i)
         randomText += QChar(static_cast<char16_t>(random.bounded(0x20, 0x2FF)));
-    return {QString(),
-            QStringLiteral("   "),
-            QStringLiteral("-"),
-            QStringLiteral("."),
-            QStringLiteral("&H"),
-            QStringLiteral("&HFFFFFFFFFF"),
-            QStringLiteral("1e308"),
-            QStringLiteral("1e309"),
-            QStringLiteral("-0"),
-            QStringLiteral("1D2"),
-            QStringLiteral("NaN"),
-            QStringLiteral("inf"),
-            QString(1 << 20, QLatin1Char('9')),
-            randomText,
-            QStringLiteral("\x01\x02\t\r\n\x1b\x7f"),
-            QString::fromUtf8("\u202E\u05E9\u05DC\u05D5\u05DD 12"),
-            QString::fromUtf8("\U0001F600\U0001F9EE 7"),
-            QStringLiteral("dd/mm/yyyy"),
-            QStringLiteral("00"),
-            QStringLiteral("a1"),
-            QStringLiteral("-2147483649"),
-            QStringLiteral("2147483648"),
-            QStringLiteral("-32769"),
-            QStringLiteral("0.5"),
-            QStringLiteral("4.9e-324"),
-            QStringLiteral("31/02/2000"),
-            QStringLiteral("00/00/0000"),
-            QStringLiteral("99/99/99999")};
+    QStringList texts = {QString()};
+    for (const char* text : {"   ", "-", ".", "&H", "&HFFFFFFFFFF", "1e308", "1e309", "-0", "1D2", "NaN", "inf"})
+        texts << QString::fromUtf8(text);
+    texts << QString(1 << 20, QLatin1Char('9')) << randomText;
+    for (const char* text :
+         {"\x01\x02\t\r\n\x1b\x7f", "\u202E\u05E9\u05DC\u05D5\u05DD 12", "\U0001F600\U0001F9EE 7", "dd/mm/yyyy", "00",
+          "a1", "-2147483649", "2147483648", "-32769", "0.5", "4.9e-324", "31/02/2000", "00/00/0000", "99/99/99999"})
+        texts << QString::fromUtf8(text);
+    return texts;
 }
 
 // What each handler may write: its answers, and the inputs it clears (the
