@@ -10,10 +10,9 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
-#include <string_view>
 
 namespace {
 
@@ -37,21 +36,11 @@ double Length(const Vector& a)
 // '( 1)i +(-2)j +( 3)k' or, with `spaced`, '( 1)i + (-2)j + ( 3)k'.
 Vector Read(const std::string& text, bool spaced)
 {
-    const std::string_view afterI = spaced ? ")i + (" : ")i +(";
-    const std::string_view afterJ = spaced ? ")j + (" : ")j +(";
-    FUZZ_CHECK(text.size() > 3 && text.front() == '(' && text.substr(text.size() - 2) == ")k");
-    const std::size_t i = text.find(afterI);
-    const std::size_t j = text.find(afterJ);
-    FUZZ_CHECK(i != std::string::npos && j != std::string::npos && i < j);
-    const auto number = [](const std::string& part) {
-        FUZZ_CHECK(!part.empty() && (part[0] == ' ' || part[0] == '-'));
-        char* end = nullptr;
-        const double x = std::strtod(part.c_str(), &end);
-        FUZZ_CHECK(*end == '\0');
-        return x;
-    };
-    return {number(text.substr(1, i - 1)), number(text.substr(i + afterI.size(), j - i - afterI.size())),
-            number(text.substr(j + afterJ.size(), text.size() - 2 - j - afterJ.size()))};
+    Vector v;
+    int end = 0;
+    const char* form = spaced ? "(%lf)i + (%lf)j + (%lf)k%n" : "(%lf)i +(%lf)j +(%lf)k%n";
+    FUZZ_CHECK(std::sscanf(text.c_str(), form, &v.i, &v.j, &v.k, &end) == 3 && end == static_cast<int>(text.size()));
+    return v;
 }
 
 // Each component within `tolerance`, and within the 15 digits a text keeps when

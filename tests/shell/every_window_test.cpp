@@ -3,16 +3,14 @@
 #include "screenshots/window_script.h"
 #include "shell/application.h"
 #include "support/dialog_script.h"
+#include "support/form_controls.h"
 #include "widgets/wrapped_button.h"
-#include "window_controls.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QKeySequence>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -21,7 +19,6 @@
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -31,8 +28,12 @@
 namespace zentaro::shell {
 namespace {
 
-// One window of the application, shown and active, with the controls of its form.
-class WindowOfTheApplication : public ::testing::TestWithParam<std::string> {
+using testing::IsField;
+using testing::Name;
+
+// One window of the application, shown and active, with the controls of its form
+// and a script that fails on any box.
+class EveryWindow : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override
     {
@@ -40,21 +41,17 @@ protected:
         ASSERT_NE(window, nullptr);
         QApplication::setActiveWindow(window);
         QApplication::processEvents();
-        Collect(window, controls);
+        controls = testing::FormControls(window);
     }
-
-    Application app{[] {}};
-    QWidget* window = nullptr;
-    std::vector<QWidget*> controls;
-};
-
-class EveryWindow : public WindowOfTheApplication {
-protected:
     void TearDown() override
     {
         if (dialogs)
             dialogs->checkDone();
     }
+
+    Application app{[] {}};
+    QWidget* window = nullptr;
+    std::vector<QWidget*> controls;
     std::optional<testing::DialogScript> dialogs{std::in_place};
 };
 
@@ -229,37 +226,14 @@ TEST_P(EveryWindow, EveryPictureHoldsAsManyPixelsAsTheScreenShows)
     }
 }
 
-// The scripts that put answers into each calculator for its screenshot.
-std::optional<tools::WindowScripts> GalleryScripts(QString& error)
-{
-    QFile file(QStringLiteral(ZENTARO_SCREENSHOT_SCRIPTS));
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
-        return std::nullopt;
-    }
-    return tools::ParseScripts(file.readAll(), error);
-}
-
-TEST(GalleryScripts, EveryCalculatorHasOneAndNoOtherWindowDoes)
-{
-    QString error;
-    const std::optional<tools::WindowScripts> scripts = GalleryScripts(error);
-    ASSERT_TRUE(scripts.has_value()) << error.toStdString();
-    const std::vector<std::string> known = CalculatorForms();
-    const std::set<std::string> calculators(known.begin(), known.end());
-    std::set<std::string> scripted;
-    for (const auto& [form, steps] : *scripts)
-        scripted.insert(form.toStdString());
-    EXPECT_EQ(scripted, calculators);
-}
-
 // With the answers of its screenshot in it, a window shows everything, none of
 // it cut off: what the bottom edge covered before is uncovered, and the answers
 // fit their fields. The script also checks that the answers are the right ones.
 TEST_P(EveryWindow, WithItsGalleryAnswersEverythingShownFitsInTheWindow)
 {
     QString error;
-    const std::optional<tools::WindowScripts> scripts = GalleryScripts(error);
+    const std::optional<tools::WindowScripts> scripts =
+        tools::ReadScripts(QStringLiteral(ZENTARO_SCREENSHOT_SCRIPTS), error);
     ASSERT_TRUE(scripts.has_value()) << error.toStdString();
     const auto script = scripts->find(QString::fromStdString(GetParam()));
     if (script == scripts->end())
@@ -280,25 +254,6 @@ TEST_P(EveryWindow, WithItsGalleryAnswersEverythingShownFitsInTheWindow)
     ExpectNoOverlapsAmongTheShown(controls);
 }
 
-// Moving the focus runs the windows' focus handlers, and some of those rightly
-// report a field left empty in a message box: here any box is simply answered.
-class EveryWindowByKeyboard : public WindowOfTheApplication {
-protected:
-    void SetUp() override
-    {
-        QObject::connect(&boxes, &QTimer::timeout, &boxes, [] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* box = qobject_cast<QMessageBox*>(modal); box != nullptr && box->defaultButton() != nullptr)
-                box->defaultButton()->click();
-            else if (modal != nullptr)
-                modal->close();
-        });
-        boxes.start(5);
-        WindowOfTheApplication::SetUp();
-    }
-    QTimer boxes;
-};
-
 // Tab stops at one option button of a group (the group's own keys move within
 // it), so a group counts as one stop.
 QWidget* Stop(QWidget* control)
@@ -307,8 +262,11 @@ QWidget* Stop(QWidget* control)
     return option != nullptr && option->autoExclusive() ? option->parentWidget() : control;
 }
 
-TEST_P(EveryWindowByKeyboard, TabVisitsEveryControlThatTakesTheFocusOnceAndComesBack)
+// Moving the focus runs the windows' focus handlers, and some of those rightly
+// report a field left empty in a message box: here any box is simply answered.
+TEST_P(EveryWindow, TabVisitsEveryControlThatTakesTheFocusOnceAndComesBack)
 {
+    dialogs->answerAnyBox();
     std::set<QWidget*> stops;
     QWidget* first = window->focusWidget();
     for (QWidget* control : controls) {
@@ -337,8 +295,9 @@ TEST_P(EveryWindowByKeyboard, TabVisitsEveryControlThatTakesTheFocusOnceAndComes
     EXPECT_EQ(std::set<QWidget*>(visited.begin(), visited.end()), stops);
 }
 
-TEST_P(EveryWindowByKeyboard, AltWithAnAccessKeyPressesItsButtonOrFocusesItsField)
+TEST_P(EveryWindow, AltWithAnAccessKeyPressesItsButtonOrFocusesItsField)
 {
+    dialogs->answerAnyBox();
     for (QWidget* control : controls) {
         if (!control->isVisibleTo(window) || !control->isEnabled())
             continue;
@@ -363,9 +322,8 @@ TEST_P(EveryWindowByKeyboard, AltWithAnAccessKeyPressesItsButtonOrFocusesItsFiel
     }
 }
 
-const auto kFormName = [](const ::testing::TestParamInfo<std::string>& info) { return info.param; };
-INSTANTIATE_TEST_SUITE_P(Known, EveryWindow, ::testing::ValuesIn(KnownForms()), kFormName);
-INSTANTIATE_TEST_SUITE_P(Known, EveryWindowByKeyboard, ::testing::ValuesIn(KnownForms()), kFormName);
+INSTANTIATE_TEST_SUITE_P(Known, EveryWindow, ::testing::ValuesIn(testing::KnownForms()),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
 
 } // namespace
 } // namespace zentaro::shell

@@ -4,7 +4,7 @@
 #include "shell/application.h"
 #include "statistics/data_entry.h"
 #include "support/dialog_script.h"
-#include "window_controls.h"
+#include "support/form_controls.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,6 +22,9 @@
 
 namespace zentaro::shell {
 namespace {
+
+using testing::Collect;
+using testing::Name;
 
 struct KeyCase {
     const char* form;

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -11,7 +13,7 @@ namespace zentaro::testing {
 
 DialogScript::DialogScript()
 {
-    timer_.setInterval(5);
+    timer_.setInterval(1);
     connect(&timer_, &QTimer::timeout, this, &DialogScript::poll);
     timer_.start();
 }
@@ -35,54 +37,76 @@ DialogScript& DialogScript::runtimeError(int number, const QString& text)
     return message(QStringLiteral("Run-time error '%1':\n\n%2").arg(number).arg(text));
 }
 
+DialogScript& DialogScript::answerAnyBox(QStringList replies, int inputsPerRound)
+{
+    anyReplies_ = std::move(replies);
+    inputsPerRound_ = inputsPerRound;
+    return *this;
+}
+
 void DialogScript::poll()
 {
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr)
         return;
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        seen_ << box->windowTitle() + QStringLiteral(" | ") + box->text();
-        const bool matches = !expected_.empty() && !expected_.front().isInput &&
-                             expected_.front().text == box->text() && expected_.front().title == box->windowTitle();
-        QString caption = QStringLiteral("OK");
-        if (matches) {
-            caption = expected_.front().reply.value_or(caption);
-            expected_.pop_front();
-        } else {
-            failures_ << QStringLiteral("unexpected message box: ") + seen_.back();
-        }
-        for (QAbstractButton* button : box->buttons()) {
-            if (button->text().remove(QLatin1Char('&')) == caption) {
-                button->click();
-                return;
-            }
-        }
-        failures_ << QStringLiteral("no button '%1' on: %2").arg(caption, box->text());
-        box->reject();
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    auto* input = qobject_cast<QInputDialog*>(modal);
+    if (box == nullptr && input == nullptr) {
+        answerUnexpected(modal, QStringLiteral("modal window: ") + modal->objectName());
         return;
     }
-    if (auto* box = qobject_cast<QInputDialog*>(modal)) {
-        seen_ << box->windowTitle() + QStringLiteral(" | ") + box->labelText();
-        const bool matches = !expected_.empty() && expected_.front().isInput &&
-                             expected_.front().text == box->labelText() &&
-                             expected_.front().title == box->windowTitle();
-        if (!matches) {
-            failures_ << QStringLiteral("unexpected input box: ") + seen_.back();
-            box->reject();
+    const QString text = box != nullptr ? box->text() : input->labelText();
+    seen_ << modal->windowTitle() + QStringLiteral(" | ") + text;
+    if (expected_.empty() || expected_.front().isInput != (input != nullptr) || expected_.front().text != text ||
+        expected_.front().title != modal->windowTitle()) {
+        answerUnexpected(modal, (box != nullptr ? QStringLiteral("message box: ") : QStringLiteral("input box: ")) +
+                                    seen_.back());
+        return;
+    }
+    const std::optional<QString> reply = expected_.front().reply;
+    expected_.pop_front();
+    if (input != nullptr) {
+        if (reply) {
+            input->setTextValue(*reply);
+            input->accept();
+        } else {
+            input->reject();
+        }
+        return;
+    }
+    for (QAbstractButton* button : box->buttons()) {
+        if (button->text().remove(QLatin1Char('&')) == *reply) {
+            button->click();
             return;
         }
-        const std::optional<QString> reply = expected_.front().reply;
-        expected_.pop_front();
-        if (reply) {
-            box->setTextValue(*reply);
-            box->accept();
-        } else {
-            box->reject();
-        }
-        return;
     }
-    failures_ << QStringLiteral("unexpected modal window: ") + modal->objectName();
-    modal->close();
+    failures_ << QStringLiteral("no button '%1' on: %2").arg(*reply, text);
+    box->reject();
+}
+
+void DialogScript::answerUnexpected(QWidget* modal, const QString& what)
+{
+    if (!anyReplies_)
+        failures_ << QStringLiteral("unexpected ") + what;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        QAbstractButton* button = box->defaultButton();
+        if (button == nullptr && !box->buttons().isEmpty())
+            button = box->buttons().last();
+        button != nullptr ? button->click() : box->reject();
+    } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+        if (!anyReplies_ || anyReplies_->isEmpty() || inputsThisRound_ >= inputsPerRound_) {
+            input->reject();
+            return;
+        }
+        ++inputsThisRound_;
+        ++replied_;
+        input->setTextValue(anyReplies_->at(next_++ % anyReplies_->size()));
+        input->accept();
+    } else if (auto* progress = qobject_cast<QProgressDialog*>(modal)) {
+        progress->cancel();
+    } else {
+        modal->close();
+    }
 }
 
 void DialogScript::checkDone()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/dialog_script.h"
+#include "support/form_controls.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -49,11 +50,9 @@ protected:
     // What a field, multi-line field or label shows.
     QString text(const char* name)
     {
-        if (auto* line = window->template findChild<QLineEdit*>(QString::fromLatin1(name)))
-            return line->text();
-        if (auto* label = window->template findChild<QLabel*>(QString::fromLatin1(name)))
-            return label->text();
-        return area(name)->property("plainText").toString();
+        const std::optional<QString> shown = Shown(Find<QWidget>(window.get(), name));
+        EXPECT_TRUE(shown.has_value()) << name << " shows no text";
+        return shown.value_or(QString());
     }
     // The texts of the space-separated `names`, joined by "|", to compare a whole answer at once.
     QString texts(const char* names)

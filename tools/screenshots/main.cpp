@@ -46,17 +46,15 @@ struct Shot {
     QString title;
 };
 
-// The shell's own windows first, then each calculator that is built, in menu order.
+// The shell's own windows first, then each calculator, in menu order.
 std::vector<Shot> Windows(const zentaro::shell::WindowRegistry& registry)
 {
     std::vector<Shot> shots = {{QStringLiteral("startupfrm"), QStringLiteral("Start-up window")},
                                {QStringLiteral("mainmenufrm"), QStringLiteral("Main menu")},
                                {QStringLiteral("frmAbout"), {}},
                                {QStringLiteral("helpfrm"), {}}};
-    for (const zentaro::shell::CalculatorEntry& entry : zentaro::shell::Calculators()) {
-        if (entry.make != nullptr)
-            shots.push_back({entry.formName, {}});
-    }
+    for (const zentaro::shell::CalculatorEntry& entry : zentaro::shell::Calculators())
+        shots.push_back({entry.formName, {}});
     std::erase_if(shots, [&](const Shot& shot) { return !registry.knows(shot.form); });
     return shots;
 }
@@ -132,13 +130,10 @@ int main(int argc, char* argv[])
 
     zentaro::tools::WindowScripts scripts;
     if (parser.isSet(QStringLiteral("scripts"))) {
-        QFile file(parser.value(QStringLiteral("scripts")));
-        if (!file.open(QIODevice::ReadOnly))
-            return Fail(QStringLiteral("cannot read ") + file.fileName());
         QString error;
-        auto parsed = zentaro::tools::ParseScripts(file.readAll(), error);
+        auto parsed = zentaro::tools::ReadScripts(parser.value(QStringLiteral("scripts")), error);
         if (!parsed)
-            return Fail(file.fileName() + QStringLiteral(": ") + error);
+            return Fail(error);
         scripts = std::move(*parsed);
     }
 

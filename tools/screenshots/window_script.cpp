@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QInputDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -160,6 +161,19 @@ std::optional<WindowScripts> ParseScripts(const QByteArray& json, QString& error
             steps.push_back(*step);
         }
     }
+    return scripts;
+}
+
+std::optional<WindowScripts> ReadScripts(const QString& path, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("cannot read ") + path;
+        return std::nullopt;
+    }
+    std::optional<WindowScripts> scripts = ParseScripts(file.readAll(), error);
+    if (!scripts)
+        error = path + QStringLiteral(": ") + error;
     return scripts;
 }
 

@@ -33,6 +33,8 @@ using WindowScripts = std::map<QString, std::vector<ScriptStep>>;
 //  {"expect": "recians", "text": "0.142857"}], ...}
 // Gives nothing and sets `error` when the text is not such a list.
 std::optional<WindowScripts> ParseScripts(const QByteArray& json, QString& error);
+// The same from a file; the error then names it.
+std::optional<WindowScripts> ReadScripts(const QString& path, QString& error);
 
 // Opens a window with `open`, then carries out `steps` on it. A message or input
 // box that opens meanwhile is answered by the next Answer step before it (a

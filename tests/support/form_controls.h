@@ -1,29 +1,29 @@
 #pragma once
 
 // The windows the application knows and the controls each form defines, as the
-// shell tests walk them.
+// tests walk them.
 
 #include "shell/calculator_catalogue.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include <optional>
 #include <string>
 #include <vector>
 
-namespace zentaro::shell {
+namespace zentaro::testing {
 
 inline std::vector<std::string> CalculatorForms()
 {
     std::vector<std::string> forms;
-    for (const CalculatorEntry& entry : Calculators()) {
-        if (entry.make != nullptr)
-            forms.push_back(entry.formName.toStdString());
-    }
+    for (const shell::CalculatorEntry& entry : shell::Calculators())
+        forms.push_back(entry.formName.toStdString());
     return forms;
 }
 
@@ -57,9 +57,44 @@ inline void Collect(QWidget* container, std::vector<QWidget*>& controls)
     }
 }
 
+inline std::vector<QWidget*> FormControls(QWidget* window)
+{
+    std::vector<QWidget*> controls;
+    Collect(window, controls);
+    return controls;
+}
+
 inline std::string Name(const QWidget* widget)
 {
     return widget->objectName().toStdString();
 }
 
-} // namespace zentaro::shell
+// What a field, multi-line field or label shows; nothing for other controls.
+inline std::optional<QString> Shown(const QWidget* control)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(control))
+        return line->text();
+    // Through the property: a long-text field makes its text only when asked.
+    if (const auto* area = qobject_cast<const QPlainTextEdit*>(control))
+        return area->property("plainText").toString();
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    return std::nullopt;
+}
+
+// A field or multi-line field that takes typing.
+inline bool TakesTyping(const QWidget* control)
+{
+    return (qobject_cast<const QLineEdit*>(control) || qobject_cast<const QPlainTextEdit*>(control)) &&
+           !control->property("readOnly").toBool();
+}
+
+inline void Type(QWidget* field, const QString& text)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(field))
+        line->setText(text);
+    else if (auto* area = qobject_cast<QPlainTextEdit*>(field))
+        area->setPlainText(text);
+}
+
+} // namespace zentaro::testing
