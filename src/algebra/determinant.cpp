@@ -21,25 +21,6 @@ template <std::size_t N> std::string Rows(const std::array<double, N * N>& a)
     return text;
 }
 
-// x·y − z·w, its two products kept for the steps.
-struct Difference {
-    double xy, zw, value;
-};
-
-Difference DifferenceOf(double x, double y, double z, double w)
-{
-    const double xy = Mul(x, y);
-    const double zw = Mul(z, w);
-    return {xy, zw, Sub(xy, zw)};
-}
-
-// "5 × 10 − 6 × 8 = 50 − 48 = 2".
-std::string Written(double x, double y, double z, double w, const Difference& d)
-{
-    return Plain(x) + " × " + Factor(y) + " − " + Factor(z) + " × " + Factor(w) + " = " + SignedSum({d.xy, -d.zw}) +
-           " = " + Plain(d.value);
-}
-
 // Inside a 4 × 4 expansion a minor's own steps are indented and its minors
 // written in lower case, so that they do not read as the outer ones.
 double Det3(const Square3& a, std::string_view name, std::string_view indent, Working working)
@@ -52,7 +33,8 @@ double Det3(const Square3& a, std::string_view name, std::string_view indent, Wo
     });
     const auto minorOf = [&](std::string_view index, double x, double y, double z, double w) {
         const Difference d = DifferenceOf(x, y, z, w);
-        working.step([&] { return std::string(indent) + m + std::string(index) + " = " + Written(x, y, z, w, d); });
+        working.step(
+            [&] { return std::string(indent) + m + std::string(index) + " = " + WrittenDifference(x, y, z, w, d); });
         return d.value;
     };
     const double m1 = minorOf("₁", a[4], a[8], a[5], a[7]);
@@ -81,7 +63,7 @@ double det2(double a, double b, double c, double d, std::string_view name, Worki
 {
     const Difference result = DifferenceOf(a, d, c, b);
     working.step([&] { return std::string(name) + ": " + Rows<2>({a, b, c, d}); });
-    working.step([&] { return std::string(name) + " = " + Written(a, d, c, b, result); });
+    working.step([&] { return std::string(name) + " = " + WrittenDifference(a, d, c, b, result); });
     return result.value;
 }
 

@@ -1,5 +1,6 @@
 #include "conventions/step_text.h"
 
+#include "conventions/arithmetic.h"
 #include "conventions/format.h"
 
 #include <array>
@@ -88,6 +89,19 @@ std::string Listed(std::initializer_list<double> items)
     for (const double item : items)
         text += (text.empty() ? "" : ", ") + FormatPlain(item);
     return text;
+}
+
+Difference DifferenceOf(double x, double y, double z, double w)
+{
+    const double xy = Mul(x, y);
+    const double zw = Mul(z, w);
+    return {xy, zw, Sub(xy, zw)};
+}
+
+std::string WrittenDifference(double x, double y, double z, double w, const Difference& d)
+{
+    return Plain(x) + " × " + Factor(y) + " − " + Factor(z) + " × " + Factor(w) + " = " + SignedSum({d.xy, -d.zw}) +
+           " = " + Plain(d.value);
 }
 
 } // namespace zentaro

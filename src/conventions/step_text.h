@@ -37,6 +37,15 @@ std::string SignedSum(std::initializer_list<double> terms);
 using Term = std::pair<double, std::string_view>;
 std::string Polynomial(const std::vector<Term>& terms);
 
+// x·y − z·w in checked arithmetic, with its two products kept for the steps.
+struct Difference {
+    double xy, zw, value;
+};
+Difference DifferenceOf(double x, double y, double z, double w);
+
+// "5 × 10 − 6 × 8 = 50 − 48 = 2".
+std::string WrittenDifference(double x, double y, double z, double w, const Difference& d);
+
 // The exponent e as superscript digits: "²", "¹⁹".
 std::string Superscript(int e);
 

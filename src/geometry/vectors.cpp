@@ -14,28 +14,10 @@ double Square(double x)
     return Mul(x, x);
 }
 
-// x·y − z·w with its two products, for the steps.
-struct Difference {
-    double xy, zw, value;
-};
-
-Difference DifferenceOf(double x, double y, double z, double w)
-{
-    const double xy = Mul(x, y);
-    const double zw = Mul(z, w);
-    return {xy, zw, Sub(xy, zw)};
-}
-
 // "2 × 6 − 3 × 5"
 std::string Formula(double x, double y, double z, double w)
 {
     return Plain(x) + " × " + Factor(y) + " − " + Factor(z) + " × " + Factor(w);
-}
-
-// "2 × 6 − 3 × 5 = 12 − 15 = -3".
-std::string Written(double x, double y, double z, double w, const Difference& d)
-{
-    return Formula(x, y, z, w) + " = " + SignedSum({d.xy, -d.zw}) + " = " + Plain(d.value);
 }
 
 // The components of a × b, each in the order the products were always taken
@@ -43,11 +25,11 @@ std::string Written(double x, double y, double z, double w, const Difference& d)
 Vector Cross(double a1, double a2, double a3, double b1, double b2, double b3, Working working)
 {
     const Difference x = DifferenceOf(a2, b3, a3, b2);
-    working.step([&] { return "a × b, i: " + Written(a2, b3, a3, b2, x); });
+    working.step([&] { return "a × b, i: " + WrittenDifference(a2, b3, a3, b2, x); });
     const Difference y = DifferenceOf(a3, b1, a1, b3);
-    working.step([&] { return "a × b, j: " + Written(a3, b1, a1, b3, y); });
+    working.step([&] { return "a × b, j: " + WrittenDifference(a3, b1, a1, b3, y); });
     const Difference z = DifferenceOf(a1, b2, a2, b1);
-    working.step([&] { return "a × b, k: " + Written(a1, b2, a2, b1, z); });
+    working.step([&] { return "a × b, k: " + WrittenDifference(a1, b2, a2, b1, z); });
     return {x.value, y.value, z.value};
 }
 
@@ -202,7 +184,7 @@ Vector vectortriple(const Vector& p, const Vector& q, const Vector& r, Working w
     const double pq = Dot(p, q, "a · b", working);
     const auto component = [&](const char* name, double qx, double rx) {
         const Difference d = DifferenceOf(pr, qx, pq, rx);
-        working.step([&] { return std::string(name) + ": " + Written(pr, qx, pq, rx, d); });
+        working.step([&] { return std::string(name) + ": " + WrittenDifference(pr, qx, pq, rx, d); });
         return d.value;
     };
     const double i = component("i", q.i, r.i);
