@@ -30,6 +30,7 @@ TEST_F(GcdLcmWindowTest, ComputesEachRow)
     EXPECT_EQ(text("afactors").count(kSep), 1601);
     EXPECT_TRUE(text("afactors").endsWith("   2095133040  " + kSep));
     EXPECT_EQ(field("afactors")->cursorPosition(), 0);
+    EXPECT_FALSE(field("afactors")->hasSelectedText());
 }
 
 TEST_F(GcdLcmWindowTest, RunTimeErrorsLeaveWhatWasWritten)
