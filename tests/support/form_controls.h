@@ -5,6 +5,8 @@
 
 #include "shell/calculator_catalogue.h"
 
+#include "screenshots/window_script.h"
+
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -69,18 +71,8 @@ inline std::string Name(const QWidget* widget)
     return widget->objectName().toStdString();
 }
 
-// What a field, multi-line field or label shows; nothing for other controls.
-inline std::optional<QString> Shown(const QWidget* control)
-{
-    if (const auto* line = qobject_cast<const QLineEdit*>(control))
-        return line->text();
-    // Through the property: a long-text field makes its text only when asked.
-    if (const auto* area = qobject_cast<const QPlainTextEdit*>(control))
-        return area->property("plainText").toString();
-    if (const auto* label = qobject_cast<const QLabel*>(control))
-        return label->text();
-    return std::nullopt;
-}
+// What a control shows: the same reading the gallery scripts use.
+using tools::Shown;
 
 // A field or multi-line field that takes typing.
 inline bool TakesTyping(const QWidget* control)

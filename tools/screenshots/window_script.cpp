@@ -111,18 +111,6 @@ QString Type(QWidget* control, const QString& text)
     return {};
 }
 
-// What a field or label shows, or nothing for other controls.
-std::optional<QString> Shown(const QWidget* control)
-{
-    if (const auto* line = qobject_cast<const QLineEdit*>(control))
-        return line->text();
-    if (const auto* area = qobject_cast<const QPlainTextEdit*>(control))
-        return area->property("plainText").toString();
-    if (const auto* label = qobject_cast<const QLabel*>(control))
-        return label->text();
-    return std::nullopt;
-}
-
 QString Expect(const QWidget* control, const QString& text)
 {
     const std::optional<QString> shown = Shown(control);
@@ -134,6 +122,18 @@ QString Expect(const QWidget* control, const QString& text)
 }
 
 } // namespace
+
+// What a field or label shows, or nothing for other controls.
+std::optional<QString> Shown(const QWidget* control)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(control))
+        return line->text();
+    if (const auto* area = qobject_cast<const QPlainTextEdit*>(control))
+        return area->property("plainText").toString();
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    return std::nullopt;
+}
 
 std::optional<WindowScripts> ParseScripts(const QByteArray& json, QString& error)
 {

@@ -49,4 +49,9 @@ struct ScriptResult {
 };
 ScriptResult RunScript(const std::function<QWidget*()>& open, const std::vector<ScriptStep>& steps);
 
+// What a field, multi-line field or label shows (a multi-line field through its
+// plainText property, which a long-text field makes only when asked), or nothing
+// for other controls.
+std::optional<QString> Shown(const QWidget* control);
+
 } // namespace zentaro::tools
