@@ -1,4 +1,5 @@
 // Addition and subtraction of two 65536-digit numbers, the largest the adder takes.
+#include "bench_support.h"
 #include "largenum/addsub.h"
 
 #include <benchmark/benchmark.h>
@@ -8,19 +9,8 @@
 
 namespace {
 
-std::string RandomDigits(std::mt19937& random, std::size_t length)
-{
-    std::uniform_int_distribution<int> digit(0, 9);
-    std::string digits(length, '0');
-    for (char& c : digits)
-        c = static_cast<char>('0' + digit(random));
-    digits.front() = '7';
-    return digits;
-}
-
-const zentaro::ShowMessage kNoMessage = [](std::string_view, int, std::string_view) {
-    return zentaro::MessageAnswer::Ok;
-};
+using zentaro::bench::kNoMessage;
+using zentaro::bench::RandomDigits;
 
 void BM_Add65536Digits(benchmark::State& state)
 {

@@ -1,5 +1,6 @@
 // What recording the working costs the hottest computations: the 65536-digit
 // sum and the 2000-digit reciprocal, recording off (0) and on (1).
+#include "bench_support.h"
 #include "largenum/addsub.h"
 #include "largenum/reciprocal.h"
 
@@ -11,19 +12,8 @@
 
 namespace {
 
-const zentaro::ShowMessage kNoMessage = [](std::string_view, int, std::string_view) {
-    return zentaro::MessageAnswer::Ok;
-};
-
-std::string RandomDigits(std::mt19937& random, std::size_t length)
-{
-    std::uniform_int_distribution<int> digit(0, 9);
-    std::string digits(length, '0');
-    for (char& c : digits)
-        c = static_cast<char>('0' + digit(random));
-    digits.front() = '7';
-    return digits;
-}
+using zentaro::bench::kNoMessage;
+using zentaro::bench::RandomDigits;
 
 // A recorder when the benchmark's argument asks for one, and nothing otherwise.
 template <typename Compute> void Run(benchmark::State& state, Compute compute)

@@ -10,6 +10,9 @@
 #include "widgets/window_setup.h"
 #include "widgets/working_log.h"
 
+#include <QRadioButton>
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +25,18 @@ using dates::Unit;
 template <typename Window> void ConnectLostFocus(QLineEdit* field, Window* window, void (Window::*handler)())
 {
     widgets::ConnectHandler(new widgets::FieldFocus(field), &widgets::FieldFocus::left, window, handler);
+}
+
+// The unit of the option chosen in a group; none while no option is chosen.
+std::optional<Unit> ChosenUnit(const QRadioButton* days, const QRadioButton* months, const QRadioButton* years)
+{
+    if (days->isChecked())
+        return Unit::Days;
+    if (months->isChecked())
+        return Unit::Months;
+    if (years->isChecked())
+        return Unit::Years;
+    return std::nullopt;
 }
 
 } // namespace
@@ -119,54 +134,29 @@ void DatecalcWindow::Command1_Click()
 {
     if (!DatesReady(a1, dates::kAmountPlaceholder, {Date11, Date12}))
         return;
-    if (opndays1->isChecked())
-        a1->setText(
-            widgets::FromUtf8(dates::DateDifference(widgets::ToUtf8(Date11->text()), widgets::ToUtf8(Date12->text()),
-                                                    Unit::Days, widgets::RecordWorking(this))));
-    if (opnmonths1->isChecked())
-        a1->setText(
-            widgets::FromUtf8(dates::DateDifference(widgets::ToUtf8(Date11->text()), widgets::ToUtf8(Date12->text()),
-                                                    Unit::Months, widgets::RecordWorking(this))));
-    if (opnyrs1->isChecked())
-        a1->setText(
-            widgets::FromUtf8(dates::DateDifference(widgets::ToUtf8(Date11->text()), widgets::ToUtf8(Date12->text()),
-                                                    Unit::Years, widgets::RecordWorking(this))));
+    if (const std::optional<Unit> unit = ChosenUnit(opndays1, opnmonths1, opnyrs1))
+        a1->setText(widgets::FromUtf8(dates::DateDifference(
+            widgets::ToUtf8(Date11->text()), widgets::ToUtf8(Date12->text()), *unit, widgets::RecordWorking(this))));
 }
 
 void DatecalcWindow::Command2_Click()
 {
     if (!DatesReady(Date22, dates::kDatePlaceholder, {Date21}))
         return;
-    if (opndays2->isChecked())
+    if (const std::optional<Unit> unit = ChosenUnit(opndays2, opnmonths2, opnyrs2))
         Date22->setText(
-            widgets::FromUtf8(dates::ShiftedDate(widgets::ToUtf8(Date21->text()), widgets::ToUtf8(a2->text()),
-                                                 Unit::Days, Direction::Forward, widgets::RecordWorking(this))));
-    if (opnmonths2->isChecked())
-        Date22->setText(
-            widgets::FromUtf8(dates::ShiftedDate(widgets::ToUtf8(Date21->text()), widgets::ToUtf8(a2->text()),
-                                                 Unit::Months, Direction::Forward, widgets::RecordWorking(this))));
-    if (opnyrs2->isChecked())
-        Date22->setText(
-            widgets::FromUtf8(dates::ShiftedDate(widgets::ToUtf8(Date21->text()), widgets::ToUtf8(a2->text()),
-                                                 Unit::Years, Direction::Forward, widgets::RecordWorking(this))));
+            widgets::FromUtf8(dates::ShiftedDate(widgets::ToUtf8(Date21->text()), widgets::ToUtf8(a2->text()), *unit,
+                                                 Direction::Forward, widgets::RecordWorking(this))));
 }
 
 void DatecalcWindow::Command3_Click()
 {
     if (!DatesReady(Date32, dates::kDatePlaceholder, {Date31}))
         return;
-    if (opndays3->isChecked())
+    if (const std::optional<Unit> unit = ChosenUnit(opndays3, opnmonths3, opnyrs3))
         Date32->setText(
-            widgets::FromUtf8(dates::ShiftedDate(widgets::ToUtf8(Date31->text()), widgets::ToUtf8(a3->text()),
-                                                 Unit::Days, Direction::Back, widgets::RecordWorking(this))));
-    if (opnmonths3->isChecked())
-        Date32->setText(
-            widgets::FromUtf8(dates::ShiftedDate(widgets::ToUtf8(Date31->text()), widgets::ToUtf8(a3->text()),
-                                                 Unit::Months, Direction::Back, widgets::RecordWorking(this))));
-    if (opnyrs3->isChecked())
-        Date32->setText(
-            widgets::FromUtf8(dates::ShiftedDate(widgets::ToUtf8(Date31->text()), widgets::ToUtf8(a3->text()),
-                                                 Unit::Years, Direction::Back, widgets::RecordWorking(this))));
+            widgets::FromUtf8(dates::ShiftedDate(widgets::ToUtf8(Date31->text()), widgets::ToUtf8(a3->text()), *unit,
+                                                 Direction::Back, widgets::RecordWorking(this))));
 }
 
 void DatecalcWindow::Command4_Click()
