@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <concepts>
 #include <cstdlib>
@@ -214,6 +215,44 @@ inline void Run(const std::string& path, const std::map<std::string, Function>& 
     }
     for (const auto& [name, function] : functions)
         EXPECT_GT(used[name], 0) << name << " has no case in " << path;
+}
+
+// The worked examples of tests/data/<path>, each a line naming the function and
+// its inputs (as a case's inputs) followed by the working it must record, a line
+// each after "> ". Each function must have an example.
+using Worker = std::function<void(const Args&, Working)>;
+
+inline void RunWorked(const std::string& path, const std::map<std::string, Worker>& workers)
+{
+    struct Example {
+        std::vector<std::string> call, lines;
+        std::string where;
+    };
+    std::vector<Example> examples;
+    std::ifstream file(std::string(ZENTARO_TEST_DATA_DIR) + "/" + path);
+    int number = 0;
+    for (std::string line; std::getline(file, line);) {
+        ++number;
+        if (line.starts_with('>') && !examples.empty())
+            examples.back().lines.push_back(line.substr(std::min<std::size_t>(2, line.size())));
+        else if (!line.empty() && line[0] != '#')
+            examples.push_back({Items(line), {}, path + ":" + std::to_string(number)});
+    }
+    EXPECT_FALSE(examples.empty()) << path;
+    std::map<std::string, int> used;
+    for (const Example& e : examples) {
+        SCOPED_TRACE(e.where);
+        const auto w = e.call.empty() ? workers.end() : workers.find(e.call[0]);
+        if (w == workers.end()) {
+            ADD_FAILURE() << "no such function";
+            continue;
+        }
+        ++used[w->first];
+        const Args args{{e.call.begin() + 1, e.call.end()}};
+        EXPECT_EQ(WorkingOf([&](Working working) { w->second(args, working); }), e.lines);
+    }
+    for (const auto& [name, worker] : workers)
+        EXPECT_GT(used[name], 0) << name << " has no example in " << path;
 }
 
 } // namespace zentaro::cases

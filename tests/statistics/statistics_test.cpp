@@ -162,29 +162,18 @@ TEST(PastedData, ABoxThePasteHasNoReplyForGoesToTheUser)
 
 TEST(Working, SumsTableThenTheFormulasWithTheNumbers)
 {
-    std::vector<std::string> line, spread, stopped, abandoned;
-    regressioncaption(Script{.replies = {"1", "2", "2", "4", "3", "6"}, .working = Working(line)}.run(EntryKind::Pairs),
-                      Working(line));
-    const DataEntry values =
-        Script{.replies = {"2", "4", "4", "4", "5", "5", "7", "9"}, .working = Working(spread)}.run(EntryKind::Values);
-    summarize(values.count(), values.sx, values.sxx, Working(spread));
-    // An x² beyond the double range: the steps up to it stay, the error follows them.
-    EXPECT_THROW((Script{.replies = {"2", "-1e155"}, .working = Working(stopped)}.run(EntryKind::Values)),
-                 RuntimeError);
-    // Cancel before any value asked for nothing, and records nothing.
-    Script{.replies = {"(cancel)"}, .working = Working(abandoned)}.run(EntryKind::Values);
-
-    steps::ExpectLines(line, {"i\tx\ty\tx²\txy", "1\t1\t2\t1\t2", "2\t2\t4\t4\t8", "3\t3\t6\t9\t18", "Σ\t6\t12\t14\t28",
-                              "n = 3", "d = nΣx² − (Σx)² = 3 × 14 − 6² = 42 − 36 = 6",
-                              "m = (nΣxy − ΣxΣy) ÷ d = (3 × 28 − 6 × 12) ÷ 6 = (84 − 72) ÷ 6 = 2",
-                              "c = (Σx²Σy − ΣxΣxy) ÷ d = (14 × 12 − 6 × 28) ÷ 6 = (168 − 168) ÷ 6 = 0",
-                              "y = mx + c, with m and c to 5 decimals:", "y = ( 2)x +( 0)"});
-    steps::ExpectLines(spread, {"i\tx\tx²", "1\t2\t4", "2\t4\t16", "3\t4\t16", "4\t4\t16", "5\t5\t25", "6\t5\t25",
-                                "7\t7\t49", "8\t9\t81", "Σ\t40\t232", "n = 8",
-                                "variance = (nΣx² − (Σx)²) ÷ n² = (8 × 232 − 40²) ÷ 8² = (1856 − 1600) ÷ 64 = 4",
-                                "SD = √variance = √4 = 2", "mean = Σx ÷ n = 40 ÷ 8 = 5"});
-    steps::ExpectLines(stopped, {"i\tx\tx²", "1\t2\t4"});
-    EXPECT_TRUE(abandoned.empty());
+    const auto entry = [](EntryKind kind, const Args& a, Working w) {
+        return Script{.replies = a.items, .working = w}.run(kind);
+    };
+    cases::RunWorked(
+        "statistics/working.txt",
+        {{"entry", [&](const Args& a, Working w) { entry(EntryKind::Values, a, w); }},
+         {"values",
+          [&](const Args& a, Working w) {
+              const DataEntry values = entry(EntryKind::Values, a, w);
+              summarize(values.count(), values.sx, values.sxx, w);
+          }},
+         {"pairs", [&](const Args& a, Working w) { regressioncaption(entry(EntryKind::Pairs, a, w), w); }}});
 }
 
 } // namespace
