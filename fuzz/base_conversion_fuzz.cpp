@@ -7,12 +7,15 @@
 #include "fuzz_check.h"
 #include "fuzz_input.h"
 #include "numbers/base_conversion.h"
+#include "support/numeral_check.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
 namespace {
+
+using zentaro::testing::numeral_check::Written;
 
 constexpr std::uint64_t kLargestConvertible = 2147483647;
 
@@ -24,15 +27,6 @@ std::optional<int> DigitValue(char c)
     if (c >= 'A' && c <= 'Z')
         return c - 'A' + 10;
     return std::nullopt;
-}
-
-std::string Written(std::uint64_t value, int base)
-{
-    static constexpr char kDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    std::string text;
-    for (; value != 0; value /= static_cast<std::uint64_t>(base))
-        text.insert(text.begin(), kDigits[value % static_cast<std::uint64_t>(base)]);
-    return text;
 }
 
 struct Expected {

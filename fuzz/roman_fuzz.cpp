@@ -5,30 +5,14 @@
 #include "fuzz_check.h"
 #include "fuzz_input.h"
 #include "numbers/roman.h"
+#include "support/numeral_check.h"
 
 #include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <utility>
 
-namespace {
-
-// The largest symbol or subtractive pair that fits, again and again.
-std::string Greedy(int n)
-{
-    const std::pair<int, const char*> steps[] = {{1000, "M"}, {900, "CM"}, {500, "D"}, {400, "CD"}, {100, "C"},
-                                                 {90, "XC"},  {50, "L"},   {40, "XL"}, {10, "X"},   {9, "IX"},
-                                                 {5, "V"},    {4, "IV"},   {1, "I"}};
-    std::string numeral;
-    for (const auto& [value, symbols] : steps) {
-        for (; n >= value; n -= value)
-            numeral += symbols;
-    }
-    return numeral;
-}
-
-} // namespace
+using zentaro::testing::numeral_check::Greedy;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
