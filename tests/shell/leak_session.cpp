@@ -75,8 +75,11 @@ TEST(LeakSession, EveryWindowOpenedUsedAndClosed)
                 ++presses;
             }
         }
-        // The Working window opens on the first calculator and follows the others.
-        widgets::ShowWorkingAction(result.window)->trigger();
+        // Every calculator shows its working: the Working window opens on the first
+        // and follows the others.
+        QAction* working = widgets::ShowWorkingAction(result.window);
+        ASSERT_NE(working, nullptr);
+        working->trigger();
         result.window->close();
         QApplication::processEvents();
     }

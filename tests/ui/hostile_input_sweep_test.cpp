@@ -2,6 +2,7 @@
 // button pressed, every input box answered from the same texts: nothing crashes or
 // hangs, no handler writes a text that is not its own to write, and the window
 // stays usable.
+#include "conventions/case_file.h"
 #include "support/dialog_script.h"
 #include "support/form_controls.h"
 
@@ -36,79 +37,15 @@ QStringList HostileTexts()
     return texts;
 }
 
-// What each handler may write: its answers, and the inputs it clears (the
-// adder and subtracter clear theirs on a refused number, the quadratic solver its
-// coefficients on an equation without an x² term, the triangle's mode buttons
-// and Clear all six inputs, the Roman field itself on a number above 3999). A
-// button not listed writes nothing; a field listed is one that answers typing.
-struct HandlerWrites {
-    const char* form;
-    const char* control;
-    std::vector<const char*> fields;
-};
-
-const std::vector<HandlerWrites>& Writes()
-{
-    static const std::vector<const char*> kTriangleInputs = {"sideatxt", "sidebtxt", "sidectxt",
-                                                             "Atxt",     "Btxt",     "Ctxt"};
-    static const std::vector<HandlerWrites> writes = {
-        {"addsubfrm", "addab", {"addans", "adda", "addb"}},
-        {"addsubfrm", "subab", {"subans", "suba", "subb"}},
-        {"fractions", "addcmd", {"addans1", "addans2", "addans3"}},
-        {"fractions", "subcmd", {"subans1", "subans2", "subans3"}},
-        {"fractions", "multicmd", {"multians1", "multians2", "multians3"}},
-        {"fractions", "divcmd", {"divans1", "divans2", "divans3"}},
-        {"fractions", "impaddcmd", {"impaddanstxt1", "impaddanstxt2"}},
-        {"fractions", "impsubcmd", {"impsubanstxt1", "impsubanstxt2"}},
-        {"fractions", "impmulticmd", {"impmultianstxt1", "impmultianstxt2"}},
-        {"fractions", "impdivcmd", {"impdivanstxt1", "impdivanstxt2"}},
-        {"fractions", "compcmd", {"companstxt1", "companstxt2"}},
-        {"fractions", "smpcmd", {"smpanstxt1", "smpanstxt2", "smpanstxt3"}},
-        {"baseconvfrm", "convertbases", {"ansbase"}},
-        {"detfrm", "det22cmd", {"ans22"}},
-        {"detfrm", "det33cmd", {"ans33"}},
-        {"detfrm", "det44cmd", {"ans44"}},
-        {"recifrm", "cmdrecicalc", {"recians"}},
-        {"gcdlcmfrm", "comp", {"gcdab", "lcmab"}},
-        {"gcdlcmfrm", "factorize", {"afactors"}},
-        {"gcdlcmfrm", "primfact", {"aprimfactors"}},
-        {"primfrm", "primegen", {"primestxt"}},
-        {"randfrm", "randgencmd", {"randtext"}},
-        {"romanfrm", "arabic", {"roman", "arabic"}},
-        {"statisticsfrm", "enterxcmd", {"xvaluestxt", "xmeantxt", "sumxtxt", "sumxxtxt", "sdxtxt", "varxtxt"}},
-        {"regrnfrm", "enterxycmd", {"xyvaluestxt", "regnlbl"}},
-        {"solvetrianglefrm",
-         "solvecmd",
-         {"sidealbl", "sideblbl", "sideclbl", "Albl", "Blbl", "Clbl", "Arealbl", "Rlbl", "inradiuslbl", "r1lbl",
-          "r2lbl", "r3lbl"}},
-        {"solvetrianglefrm", "clearcmd", kTriangleInputs},
-        {"solvetrianglefrm", "Option1", kTriangleInputs},
-        {"solvetrianglefrm", "Option2", kTriangleInputs},
-        {"solvetrianglefrm", "Option3", kTriangleInputs},
-        {"solvetrianglefrm", "Option4", kTriangleInputs},
-        {"quadcubfrm", "solvecmd", {"anstxt", "btxt", "ctxt", "dtxt"}},
-        {"quadcubfrm", "clearcmd", {"btxt", "ctxt", "dtxt"}},
-        {"vectorfrm", "compute", {"moda", "modb", "adotb", "theta", "aplusb", "aminusb", "acrossb", "modacrossb"}},
-        {"vectorfrm", "comptriple", {"scalarpqr", "vectorpqr", "modvectorpqr"}},
-        {"datecalcfrm", "Command1", {"a1"}},
-        {"datecalcfrm", "Command2", {"Date22"}},
-        {"datecalcfrm", "Command3", {"Date32"}},
-        {"datecalcfrm", "Command4", {"a4"}},
-        {"eqsolvefrm", "computexy", {"xyans"}},
-        {"eqsolvefrm", "computexyz", {"xyzans"}},
-        {"eqsolvefrm", "computexyzu", {"xyzuans"}},
-    };
-    return writes;
-}
-
-// The controls of one window that each of its handlers may write.
+// The controls of one window that each of its handlers may write, from the table
+// in tests/data/controls.
 std::map<QString, std::set<QString>> WritesOf(const QString& form)
 {
     std::map<QString, std::set<QString>> allowed;
-    for (const HandlerWrites& entry : Writes()) {
-        if (form == QLatin1String(entry.form)) {
-            for (const char* field : entry.fields)
-                allowed[QLatin1String(entry.control)].insert(QLatin1String(field));
+    for (const cases::Case& row : cases::Read("controls/handler_writes.txt")) {
+        if (form == QString::fromStdString(row.inputs.at(0))) {
+            for (const std::string& field : cases::Items(row.expected))
+                allowed[QString::fromStdString(row.inputs.at(1))].insert(QString::fromStdString(field));
         }
     }
     return allowed;
