@@ -1,5 +1,6 @@
 // Enter, Escape, Ctrl+Shift+C and Ctrl+C in every window, with real key events,
 // after the gallery script has put a correct answer into each calculator.
+#include "conventions/case_file.h"
 #include "screenshots/window_script.h"
 #include "shell/application.h"
 #include "statistics/data_entry.h"
@@ -27,12 +28,9 @@ using testing::Collect;
 using testing::Name;
 
 struct KeyCase {
-    const char* form;
-    const char* focus;                     // the control Enter is pressed in; "" is the window itself
-    const char* presses;                   // the button Enter presses there; "" for none
-    const char* copied = "";               // a line of the window's Ctrl+Shift+C text, from its start
-    std::vector<const char*> replies = {}; // to the x prompts each press opens
-    const char* disabled = "";             // a button disabled first
+    std::string form, focus, presses, disabled; // "" for the window itself, none, none
+    std::vector<std::string> replies;
+    std::string copied;
 };
 
 void PrintTo(const KeyCase& c, std::ostream* os)
@@ -40,36 +38,18 @@ void PrintTo(const KeyCase& c, std::ostream* os)
     *os << c.form << " " << c.focus;
 }
 
-// Enter in a field presses the button after it in Tab order, or the one leading
-// its row; About and Help press OK for Enter off a button and for Escape.
-const KeyCase kCases[] = {
-    {"startupfrm", "helpcmd", "helpcmd"},
-    {"mainmenufrm", "recilargecmd", "recilargecmd"},
-    {"frmAbout", "", "cmdOK"},
-    {"helpfrm", "", "Command1"},
-    {"addsubfrm", "addb", "addab", "Adder: 111111111011111111100"},
-    {"fractions", "addtxt3", "addcmd", "Add two fractions: 19"},
-    {"fractions", "smptxt2", "smpcmd", "Convert an improper fraction to mixed form: 22"},
-    {"baseconvfrm", "base2txt", "convertbases", "To Base: 16"},
-    {"detfrm", "p3", "det33cmd", "3 X 3: -306"},
-    {"recifrm", "digits", "cmdrecicalc", "Number of Digits: 120"},
-    {"gcdlcmfrm", "atxt", "comp", "GCD of a & b: 6"},
-    {"gcdlcmfrm", "numprimfacttxt", "primfact", "Prime Factors of a: ¤   2( 3)"},
-    {"randfrm", "nrand", "randgencmd", "Random Numbers: 0, 853, 3718"},
-    {"romanfrm", "arabic", "", "Roman Numerals: MMXXIV"},
-    {"primfrm", "endnum", "primegen", "prime numbers between: 1"},
-    {"statisticsfrm", "enterxcmd", "enterxcmd", "Σx²: 18", {"3", "3", "00"}},
-    {"regrnfrm", "enterxycmd", "enterxycmd", "Line of Regression: Insufficient Data", {"00"}},
-    {"solvetrianglefrm", "sidectxt", "solvecmd", "Solution to the Triangle: B = 38.2132°"},
-    {"solvetrianglefrm", "sidectxt", "", "A: 60", {}, "solvecmd"},
-    {"quadcubfrm", "dtxt", "solvecmd", "Solution to the equation: α =(- 1/ 2)+(1/ 2)√ 5"},
-    {"phyconstfrm", "etext", "", "Neutron Rest Energy: 1.50534315E-10 J"},
-    {"vectorfrm", "bk", "compute", "a + b: ( 5)i +(-3)j +( 9)k"},
-    {"vectorfrm", "rk", "comptriple", "|[a x b x c]|: 118.376517941693"},
-    {"datecalcfrm", "Date12", "Command1", "Find the difference between two dates: 9835"},
-    {"datecalcfrm", "Date4", "Command4", "Weekday of a particular Date: Saturday"},
-    {"eqsolvefrm", "z2", "computexy", "x, y - 2 variables: x = 1; y = 2"},
-};
+std::vector<KeyCase> KeyCases()
+{
+    std::vector<KeyCase> keys;
+    for (const cases::Case& c : cases::Read("controls/keys.txt"))
+        keys.push_back({c.inputs.at(0),
+                        c.inputs.at(1),
+                        c.inputs.at(2),
+                        c.inputs.at(3),
+                        {c.inputs.begin() + 4, c.inputs.end()},
+                        c.expected});
+    return keys;
+}
 
 class KeyboardAndCopy : public ::testing::TestWithParam<KeyCase> {
 protected:
@@ -80,7 +60,7 @@ protected:
         QString error;
         const auto scripts = tools::ParseScripts(file.readAll(), error);
         ASSERT_TRUE(scripts.has_value()) << error.toStdString();
-        const QString form = QString::fromLatin1(GetParam().form);
+        const QString form = QString::fromStdString(GetParam().form);
         const auto script = scripts->find(form);
         if (script != scripts->end()) {
             const tools::ScriptResult result =
@@ -94,9 +74,10 @@ protected:
     // The window under test, shown, active and with the focus where the case puts it.
     QWidget* focused()
     {
-        QWidget* window = app.windows().show(QString::fromLatin1(GetParam().form));
+        QWidget* window = app.windows().show(QString::fromStdString(GetParam().form));
         QApplication::setActiveWindow(window);
-        QWidget* focus = *GetParam().focus ? window->findChild<QWidget*>(GetParam().focus) : window;
+        QWidget* focus =
+            GetParam().focus.empty() ? window : window->findChild<QWidget*>(QString::fromStdString(GetParam().focus));
         EXPECT_NE(focus, nullptr);
         focus->setFocus();
         QApplication::processEvents();
@@ -110,9 +91,12 @@ protected:
 TEST_P(KeyboardAndCopy, EnterPressesItsButtonEscapeOnlyOkAndCtrlShiftCCopiesTheWindow)
 {
     const KeyCase& c = GetParam();
-    const bool information = std::string(c.form) == "frmAbout" || std::string(c.form) == "helpfrm";
-    if (*c.disabled)
-        app.windows().find(c.form)->findChild<QAbstractButton*>(c.disabled)->setEnabled(false);
+    const bool information = c.form == "frmAbout" || c.form == "helpfrm";
+    if (!c.disabled.empty())
+        app.windows()
+            .find(QString::fromStdString(c.form))
+            ->findChild<QAbstractButton*>(QString::fromStdString(c.disabled))
+            ->setEnabled(false);
     const struct {
         int key;
         Qt::KeyboardModifiers modifiers;
@@ -123,8 +107,8 @@ TEST_P(KeyboardAndCopy, EnterPressesItsButtonEscapeOnlyOkAndCtrlShiftCCopiesTheW
     for (const auto& key : keys) {
         SCOPED_TRACE(QTest::toString(QKeySequence(key.key)));
         for (std::size_t i = 0; key.presses && i < c.replies.size(); ++i)
-            dialogs->input(QString::fromStdString(statistics::xprompt(static_cast<int>(i) + 1)), c.replies[i],
-                           "Data Required");
+            dialogs->input(QString::fromStdString(statistics::xprompt(static_cast<int>(i) + 1)),
+                           QString::fromStdString(c.replies[i]), "Data Required");
         QWidget* focus = focused();
         std::map<std::string, std::unique_ptr<QSignalSpy>> spies;
         for (QAbstractButton* button : focus->window()->findChildren<QAbstractButton*>())
@@ -134,7 +118,7 @@ TEST_P(KeyboardAndCopy, EnterPressesItsButtonEscapeOnlyOkAndCtrlShiftCCopiesTheW
         for (const auto& [name, spy] : spies)
             EXPECT_EQ(spy->count(), key.presses && name == c.presses ? 1 : 0) << name;
     }
-    if (!*c.copied)
+    if (c.copied.empty())
         return;
     QWidget* window = focused()->window();
     EXPECT_TRUE(window->isVisible());
@@ -143,15 +127,16 @@ TEST_P(KeyboardAndCopy, EnterPressesItsButtonEscapeOnlyOkAndCtrlShiftCCopiesTheW
     QApplication::clipboard()->clear();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QStringList lines = QApplication::clipboard()->text().split('\n');
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const QString& l) { return l.startsWith(c.copied); }))
-        << QApplication::clipboard()->text().left(2000).toStdString();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const QString& l) {
+        return l.startsWith(QString::fromStdString(c.copied));
+    })) << QApplication::clipboard()->text().left(2000).toStdString();
 }
 
 // Every answer the window shows, in a field (some answer fields can be typed
 // into) or in a label, selects and copies with the keyboard.
 TEST_P(KeyboardAndCopy, EveryAnswerSelectsAndCopiesWithCtrlAAndCtrlC)
 {
-    if (!*GetParam().copied)
+    if (GetParam().copied.empty())
         GTEST_SKIP() << "no answers";
     QWidget* window = focused()->window();
     std::vector<QWidget*> controls;
@@ -181,9 +166,9 @@ TEST_P(KeyboardAndCopy, EveryAnswerSelectsAndCopiesWithCtrlAAndCtrlC)
     EXPECT_GT(answers, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Known, KeyboardAndCopy, ::testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Known, KeyboardAndCopy, ::testing::ValuesIn(KeyCases()),
                          [](const ::testing::TestParamInfo<KeyCase>& info) {
-                             return std::string(info.param.form) + "_" + std::to_string(info.index);
+                             return info.param.form + "_" + std::to_string(info.index);
                          });
 
 } // namespace
