@@ -31,10 +31,8 @@ Application::Application(std::function<void()> exitApplication)
         }
         return working;
     });
-    for (const CalculatorEntry& entry : Calculators()) {
-        if (entry.make != nullptr)
-            registry_.add(entry.formName, [this, make = entry.make] { return makeCalculator(make); });
-    }
+    for (const CalculatorEntry& entry : Calculators())
+        registry_.add(entry.formName, [this, make = entry.make] { return makeCalculator(make); });
 }
 
 QWidget* Application::makeCalculator(QWidget* (*make)())

@@ -8,11 +8,11 @@
 namespace zentaro::shell {
 
 // One row per main-menu button: the button, the window it shows, and how to make
-// that window (none yet: the button stays disabled).
+// that window.
 struct CalculatorEntry {
     QString button;
     QString formName;
-    QWidget* (*make)() = nullptr;
+    QWidget* (*make)();
 };
 
 const std::vector<CalculatorEntry>& Calculators();

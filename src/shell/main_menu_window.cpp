@@ -14,12 +14,11 @@ MainMenuWindow::MainMenuWindow(WindowRegistry& registry, QWidget* parent) : QWid
 {
     setupUi(this);
     widgets::MakeDialogWindow(this);
-    // Each button shows its calculator; one whose window is not built yet stays disabled.
+    // Each button shows its calculator.
     for (const CalculatorEntry& entry : Calculators()) {
         auto* button = findChild<QPushButton*>(entry.button);
         if (button == nullptr)
             continue;
-        button->setEnabled(entry.make != nullptr && registry_.knows(entry.formName));
         const QString formName = entry.formName;
         connect(button, &QPushButton::clicked, this,
                 [this, formName] { widgets::RunHandler(this, [&] { registry_.show(formName); }); });

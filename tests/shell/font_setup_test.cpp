@@ -1,6 +1,5 @@
 #include "shell/font_setup.h"
 
-#include <QFile>
 #include <QFont>
 #include <QFontInfo>
 
@@ -12,12 +11,6 @@
 namespace zentaro::shell {
 namespace {
 
-QByteArray ShippedFontAliases()
-{
-    QFile file(QStringLiteral(":/zentaro/fonts/zentaro-fonts.conf"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(FontAliases, AreReadFromAFontConfigurationFile)
 {
     const auto wrap = [](const char* body) {
@@ -28,9 +21,6 @@ TEST(FontAliases, AreReadFromAFontConfigurationFile)
         QByteArray configuration;
         std::map<std::string, std::string> aliases; // family -> substitutes, comma-separated
     } cases[] = {
-        {"the file Zentaro carries",
-         ShippedFontAliases(),
-         {{"Arial", "Liberation Sans"}, {"Verdana", "DejaVu Sans"}, {"MS Sans Serif", "sans-serif"}}},
         {"preferred and accepted families in order",
          wrap("<alias><family>Tahoma</family><prefer><family>A</family></prefer>"
               "<accept><family>B</family><family>C</family></accept></alias>"),
@@ -50,6 +40,7 @@ TEST(FontAliases, AreReadFromAFontConfigurationFile)
     }
 }
 
+// The file Zentaro carries at work: the windows' fonts are drawn with free faces.
 TEST(FontAliases, TheWindowsFontsAreDrawnWithTheFreeFaces)
 {
     const QString systemSans = QFontInfo(QFont(QStringLiteral("sans-serif"))).family();
