@@ -20,9 +20,6 @@ TEST_F(GcdLcmWindowTest, ComputesEachRow)
         click("comp");
         EXPECT_EQ(text("gcdab") + " " + text("lcmab"), QString(c.gcd) + " " + c.lcm) << c.a << ", " << c.b;
     }
-    // The first row reads b on the left, then a.
-    EXPECT_LT(field("btxt")->x(), field("atxt")->x());
-
     // 2095133040 has 1600 divisors, more than any other 32-bit number: the field
     // holds them all and shows the start.
     type("numfacttxt", "2095133040");
