@@ -205,20 +205,6 @@ TEST_F(LongTextFieldTest, HoldsTheTextLaysNothingOutAndScrolls)
     EXPECT_EQ(bar->maximum(), 0);
 }
 
-// Lines laid out from runs of entries break where the wrapping of the whole text does.
-TEST_F(LongTextFieldTest, RunsOfEntriesBreakAsTheirWholeText)
-{
-    for (const auto& [first, last] :
-         {std::pair<std::int64_t, std::int64_t>{1, 3000}, {95, 1005}, {99990, 100010}, {999999990, 1000000010}}) {
-        SCOPED_TRACE(first);
-        const auto list = std::make_shared<NumberList>(first, last);
-        field.setText(list);
-        const std::vector<qsizetype> runs = lineStarts();
-        field.setPlainText(list->text(0, list->size()));
-        EXPECT_EQ(runs, lineStarts());
-    }
-}
-
 TEST_F(LongTextFieldTest, SelectsWithTheMouseAndCopiesEverything)
 {
     const QString text = PrimeText(300000);
