@@ -88,18 +88,9 @@ private:
     int timestamp_ = 0;
 };
 
-// Opens at the first date with days chosen; read-only fields are drawn grey, as a
-// field that takes no typing; Tab through the untouched window shows no message.
-TEST_F(DatecalcTest, OpensAtTheFirstDateAndTabsThroughWithoutAMessage)
+// Tab through the untouched window, from the first date it opens at, shows no message.
+TEST_F(DatecalcTest, TabbingThroughTheUntouchedWindowShowsNoMessage)
 {
-    for (const char* name : {"opndays1", "opndays2", "opndays3"})
-        EXPECT_TRUE(option(name)->isChecked()) << name;
-    for (QLineEdit* f : window->findChildren<QLineEdit*>()) {
-        const QImage look = f->grab().toImage();
-        EXPECT_EQ(look.pixelColor(look.width() - 6, look.height() / 2),
-                  f->palette().color(f->isReadOnly() ? QPalette::Button : QPalette::Base))
-            << f->objectName().toStdString();
-    }
     for (const char* stop : {"Date11", "Date12", "opndays1", "Command1", "a1", "Date21", "a2", "opndays2", "Command2",
                              "Date22", "Date31", "a3", "opndays3", "Command3", "Date32", "Date4", "Command4", "a4"}) {
         ASSERT_EQ(focused(), stop);
