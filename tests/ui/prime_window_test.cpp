@@ -6,8 +6,11 @@
 
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
+
+#include <climits>
 
 namespace zentaro::ui {
 namespace {
@@ -55,9 +58,9 @@ TEST_F(PrimeWindowTest, MessagesAndOverflowLeaveTheRightList)
 }
 
 // The list is made from its compact form wherever it is read: the whole text,
-// drawn lines, and selections and copies that cross the sieve's stretches and a
-// power of ten.
-TEST_F(PrimeWindowTest, TheListReadsSelectsAndCopiesAsItsText)
+// drawn lines, selections and copies that cross the sieve's stretches and a
+// power of ten, and the saved file.
+TEST_F(PrimeWindowTest, TheListReadsSelectsCopiesAndSavesAsItsText)
 {
     type("endnum", "1100000");
     click("primegen");
@@ -85,6 +88,14 @@ TEST_F(PrimeWindowTest, TheListReadsSelectsAndCopiesAsItsText)
             EXPECT_EQ(QGuiApplication::clipboard()->text(), text.mid(from, to - from)) << across;
         }
     }
+
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("primes.txt"));
+    list->setProgressDelay(INT_MAX); // no progress dialog, however slow the machine
+    ASSERT_EQ(list->saveTo(path), widgets::LongTextField::Saved::Yes);
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), text.toUtf8());
 }
 
 } // namespace
