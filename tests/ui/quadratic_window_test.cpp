@@ -24,6 +24,7 @@ protected:
 // first, an Overflow leaves them, and only an answer enlarges the window.
 TEST_F(QuadraticWindowTest, CaseTableAsTheUserSeesIt)
 {
+    EXPECT_EQ(window->height(), height(QuadraticWindow::kInputHeight));
     const widgets::WorkingLog* log = widgets::WorkingLogOf(window.get());
     for (const auto& c : algebra::testing::ReadCases("quadratic.txt")) {
         SCOPED_TRACE(c.where);
