@@ -21,19 +21,11 @@
 
 namespace zentaro::testing {
 
-inline std::vector<std::string> CalculatorForms()
-{
-    std::vector<std::string> forms;
-    for (const shell::CalculatorEntry& entry : shell::Calculators())
-        forms.push_back(entry.formName.toStdString());
-    return forms;
-}
-
 inline std::vector<std::string> KnownForms()
 {
     std::vector<std::string> forms = {"startupfrm", "mainmenufrm", "frmAbout", "helpfrm", "workingfrm"};
-    const std::vector<std::string> calculators = CalculatorForms();
-    forms.insert(forms.end(), calculators.begin(), calculators.end());
+    for (const shell::CalculatorEntry& entry : shell::Calculators())
+        forms.push_back(entry.formName.toStdString());
     return forms;
 }
 

@@ -18,12 +18,6 @@ std::string Numbered(const std::string& stem, int count)
     return names;
 }
 
-TEST_F(FractionsWindowTest, TheOperatorsStandOutInLargerType)
-{
-    for (const auto& [name, points] : {std::pair{"plus", 13.5}, {"minus", 13.5}, {"multi", 12.0}})
-        EXPECT_EQ(testing::Find<QLabel>(window.get(), name)->font().pointSizeF(), points) << name;
-}
-
 // Each frame reads its own inputs; an error empties its answer but leaves its improper form.
 TEST_F(FractionsWindowTest, EachFrameAnswersClearsOnErrorsAndKeepsItsImproperForm)
 {

@@ -6,7 +6,6 @@
 
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -23,34 +22,15 @@ QString Listing(double low, double high)
     return QString::fromStdString(numbers::primes::ListPrimes(numbers::primes::CandidatesBetween(low, high)).text());
 }
 
-TEST_F(PrimeWindowTest, ShowsTheFormAndListsTheInitialRange)
-{
-    EXPECT_EQ(window->objectName(), "primfrm");
-    EXPECT_EQ(window->windowTitle(), "Prime Numbers");
-    EXPECT_EQ(testing::Find<QLabel>(window.get(), "Label1")->text(), "prime numbers between");
-    EXPECT_EQ(testing::Find<QLabel>(window.get(), "Label2")->text(), "&");
-    EXPECT_EQ(field("startnum")->toolTip(), "Enter here the lower limit for generation of primes");
-    EXPECT_EQ(area("primestxt")->toolTip(), "Here are the prime numbers ...");
-    EXPECT_TRUE(area("primestxt")->isReadOnly());
-    EXPECT_EQ(area("primestxt")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    EXPECT_EQ(text("startnum") + " " + text("endnum"), "1 100");
-
-    click("primegen");
-    EXPECT_TRUE(text("primestxt").startsWith(QString::fromUtf8("¤   2   ¤   3   ¤   5   ")));
-    EXPECT_TRUE(text("primestxt").endsWith(QString::fromUtf8("¤   97   ")));
-    EXPECT_EQ(text("primestxt"), Listing(1, 100));
-}
-
+// 1 to 100 is the gallery's.
 TEST_F(PrimeWindowTest, ListsTheWholeNumbersBetweenTheLimits)
 {
     const struct {
         const char *low, *high;
         double first, last;
-    } cases[] = {{"10", "20", 10, 20}, {"12", "12", 12, 12}, {"2", "10", 2, 10},
-                 {"1.5", "7.5", 2, 7}, {"20", "10", 20, 10}, {"1", "1000000", 1, 1000000}};
+    } cases[] = {{"1.5", "7.5", 2, 7}, {"20", "10", 20, 10}, {"1", "1000000", 1, 1000000}};
     for (const auto& c : cases) {
-        type("startnum", c.low);
-        type("endnum", c.high);
+        fill("startnum endnum", {c.low, c.high});
         click("primegen");
         EXPECT_EQ(text("primestxt"), Listing(c.first, c.last)) << c.low << " to " << c.high;
     }
@@ -63,33 +43,30 @@ TEST_F(PrimeWindowTest, ListsTheWholeNumbersBetweenTheLimits)
 
 TEST_F(PrimeWindowTest, MessagesAndOverflowLeaveTheRightList)
 {
-    for (const char* low : {"0.5", "", "-4"}) {
-        type("startnum", "1");
-        click("primegen");
-        type("startnum", low);
-        dialogs.message("Please enter a positive lower limit!");
-        click("primegen");
-        EXPECT_EQ(text("primestxt"), "") << low;
-        dialogs.checkDone();
-    }
-    type("startnum", "2147483600");
-    type("endnum", "2147483648");
+    click("primegen");
+    type("startnum", "0.5");
+    dialogs.message("Please enter a positive lower limit!");
+    click("primegen");
+    EXPECT_EQ(text("primestxt"), "");
+    dialogs.checkDone();
+
+    fill("startnum endnum", {"2147483600", "2147483648"});
     dialogs.runtimeError(6, "Overflow");
     click("primegen");
     EXPECT_EQ(text("primestxt"), Listing(2147483600, 2147483647));
     EXPECT_FALSE(text("primestxt").isEmpty());
 }
 
-// The list is made from its compact form wherever it is read: drawn lines,
-// selections and copies that cross the sieve's stretches and a power of ten, and
-// the saved file.
+// The list is made from its compact form wherever it is read: the whole text,
+// drawn lines, selections and copies that cross the sieve's stretches and a
+// power of ten, and the saved file.
 TEST_F(PrimeWindowTest, TheListReadsSelectsCopiesAndSavesAsItsText)
 {
     type("endnum", "1100000");
     click("primegen");
     auto* list = window->findChild<widgets::LongTextField*>("primestxt");
     const QString text = Listing(1, 1100000);
-    ASSERT_EQ(list->text().size(), text.size());
+    ASSERT_EQ(list->text().text(0, list->text().size()), text);
 
     widgets::LongTextField plain;
     plain.setGeometry(list->geometry());

@@ -10,6 +10,8 @@
 namespace zentaro::ui {
 namespace {
 
+const QString kHeading = QStringLiteral("The values of x & y that were entered are:  ");
+
 class RegressionWindowTest : public testing::WindowTest<RegressionWindow> {
 protected:
     // Announces x and y boxes for the replies (nullopt is Cancel), then, when `finish`, an x box answered "00".
@@ -35,15 +37,14 @@ protected:
 TEST_F(RegressionWindowTest, ShowsEveryOutcomeOfAFirstEntryInTheEnlargedWindow)
 {
     expect("Enter the values for x & y first!", "", false);
-    const QString heading = QStringLiteral("The values of x & y that were entered are:  ");
     const struct {
         std::vector<std::optional<QString>> replies;
         QString list, caption;
     } cases[] = {
         {{}, "", "Insufficient Data"},
-        {{"abc", "1", "000", "2", "2", "5"}, heading + " 0, 1 ¤  0, 2 ¤  2, 5 ¤ ", "y = ( 1.75)x +( 1.5)"},
+        {{"abc", "1", "000", "2", "2", "5"}, kHeading + " 0, 1 ¤  0, 2 ¤  2, 5 ¤ ", "y = ( 1.75)x +( 1.5)"},
         // Shown on a first entry too, not set in a frame that is still hidden.
-        {{"1", "2", "1", "3"}, heading + " 1, 2 ¤  1, 3 ¤ ", "Redundant & Insufficient Data"},
+        {{"1", "2", "1", "3"}, kHeading + " 1, 2 ¤  1, 3 ¤ ", "Redundant & Insufficient Data"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption.toStdString());
@@ -59,18 +60,17 @@ TEST_F(RegressionWindowTest, ShowsEveryOutcomeOfAFirstEntryInTheEnlargedWindow)
 // again. A run-time error leaves the list so far and the window's size.
 TEST_F(RegressionWindowTest, CancelKeepsThePairsAndAYTypoIsAskedAgain)
 {
-    const QString heading = QStringLiteral("The values of x & y that were entered are:  ");
     answer({std::nullopt}, false);
     click("enterxycmd");
     expect("Enter the values for x & y first!", "", false);
 
     answer({"1", "1", "2", "3", "4", std::nullopt}, false);
     click("enterxycmd");
-    expect("y = ( 2)x +(-1)", heading + " 1, 1 ¤  2, 3 ¤ ", true);
+    expect("y = ( 2)x +(-1)", kHeading + " 1, 1 ¤  2, 3 ¤ ", true);
 
     answer({"5", std::nullopt}, false);
     click("enterxycmd");
-    expect("y = ( 2)x +(-1)", heading + " 1, 1 ¤  2, 3 ¤ ", true);
+    expect("y = ( 2)x +(-1)", kHeading + " 1, 1 ¤  2, 3 ¤ ", true);
 
     dialogs.input(QString::fromStdString(statistics::xprompt(1)), "1", "Data Required")
         .input(QString::fromStdString(statistics::yprompt(1)), "2", "Data Required")
@@ -82,7 +82,7 @@ TEST_F(RegressionWindowTest, CancelKeepsThePairsAndAYTypoIsAskedAgain)
         .input(QString::fromStdString(statistics::yprompt(2)), "4", "Data Required")
         .input(QString::fromStdString(statistics::xprompt(3)), std::nullopt, "Data Required");
     click("enterxycmd");
-    expect("y = ( 1)x +( 1)", heading + " 1, 2 ¤  3, 4 ¤ ", true);
+    expect("y = ( 1)x +( 1)", kHeading + " 1, 2 ¤  3, 4 ¤ ", true);
 
     answer({"1", "1e400"}, false);
     dialogs.runtimeError(6, "Overflow");
@@ -94,14 +94,13 @@ TEST_F(RegressionWindowTest, CancelKeepsThePairsAndAYTypoIsAskedAgain)
 // a line without its y stops as Cancel on the y prompt does.
 TEST_F(RegressionWindowTest, PastedOrDroppedPairsGiveWhatTypingThemGives)
 {
-    const QString heading = QStringLiteral("The values of x & y that were entered are:  ");
     testing::PasteWithCtrlV(window.get(), "1\t2\r\n2;4\n3  6\n");
-    expect("y = ( 2)x +( 0)", heading + " 1, 2 ¤  2, 4 ¤  3, 6 ¤ ", true);
+    expect("y = ( 2)x +( 0)", kHeading + " 1, 2 ¤  2, 4 ¤  3, 6 ¤ ", true);
     EXPECT_TRUE(testing::DropFile(window.get(), "pairs.TSV", "1\t1\n2\t3\n"));
-    expect("y = ( 2)x +(-1)", heading + " 1, 1 ¤  2, 3 ¤ ", true);
+    expect("y = ( 2)x +(-1)", kHeading + " 1, 1 ¤  2, 3 ¤ ", true);
     // A missing y is an empty reply, which ends the entry as Cancel does, keeping the complete pairs.
     testing::PasteWithCtrlV(window.get(), "5\t7\n6\n");
-    expect("Insufficient Data", heading + " 5, 7 ¤ ", true);
+    expect("Insufficient Data", kHeading + " 5, 7 ¤ ", true);
 }
 
 } // namespace

