@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 // Reads the fuzzer's bytes as a few small numbers and then a text; past the end
@@ -24,6 +25,15 @@ public:
     }
     std::int16_t i16() { return static_cast<std::int16_t>(u16()); }
     std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
+    // Any double, infinities and NaNs included.
+    double anyDouble()
+    {
+        const std::uint64_t low = u32();
+        const std::uint64_t bits = low | static_cast<std::uint64_t>(u32()) << 32;
+        double x = 0;
+        std::memcpy(&x, &bits, sizeof x);
+        return x;
+    }
     // A whole number from lowest to highest.
     long long between(long long lowest, long long highest)
     {

@@ -6,24 +6,10 @@
 #include "support/triangle_check.h"
 
 #include <cstdint>
-#include <cstring>
 #include <string>
-
-namespace {
-
-double AnyDouble(FuzzInput& input)
-{
-    const std::uint64_t low = input.u32();
-    const std::uint64_t bits = low | static_cast<std::uint64_t>(input.u32()) << 32;
-    double x = 0;
-    std::memcpy(&x, &bits, sizeof x);
-    return x;
-}
 
 // Which replies to give in the ambiguous case.
 const char* const kReplies[] = {"a1", "a2", "", "A1", " a1"};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -32,9 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string reply = kReplies[input.byte() % 5];
 
     if (mode >= 128) {
-        const double x = AnyDouble(input);
-        const double y = AnyDouble(input);
-        const double z = AnyDouble(input);
+        const double x = input.anyDouble();
+        const double y = input.anyDouble();
+        const double z = input.anyDouble();
         try {
             zentaro::geometry::solveasa(x, y, z);
             zentaro::geometry::solvesas(x, y, z);
