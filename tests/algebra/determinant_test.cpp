@@ -3,7 +3,6 @@
 
 #include "algebra/case_file.h"
 #include "conventions/numbers.h"
-#include "conventions/steps.h"
 
 namespace zentaro::algebra {
 namespace {
@@ -47,7 +46,7 @@ TEST(Determinant, CaseTablesOfDeterminantsAndSystems)
             } else {
                 EXPECT_EQ(run({}), c.expected);
                 // Recorded, the same answer, with the working ending in it.
-                EXPECT_EQ(steps::EndingWith(run(Working(steps)), steps), c.expected);
+                EXPECT_EQ(cases::EndingWith(run(Working(steps)), steps), c.expected);
             }
         }
     }

@@ -143,12 +143,15 @@ template <typename Call> std::vector<std::string> WorkingOf(Call&& call)
     return lines;
 }
 
-// A working ends by stating the answer: its last line ends with `tail`.
-inline void ExpectLastLineEndsWith(const std::vector<std::string>& lines, const std::string& tail)
+// The answer, with a complaint after it unless the working ends with `tail` (the
+// answer itself by default), so that a table comparing answers checks the working too.
+inline std::string EndingWith(const std::string& answer, const std::vector<std::string>& lines,
+                              const std::string& tail = {})
 {
-    ASSERT_FALSE(lines.empty()) << "no working";
-    EXPECT_TRUE(lines.back().ends_with(tail))
-        << "the last line \"" << lines.back() << "\" does not end with \"" << tail << "\"";
+    const std::string& end = tail.empty() ? answer : tail;
+    if (!lines.empty() && lines.back().ends_with(end))
+        return answer;
+    return answer + " [the working ends '" + (lines.empty() ? "" : lines.back()) + "']";
 }
 
 // For computations that show messages, when only the working is wanted.

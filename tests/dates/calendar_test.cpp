@@ -3,7 +3,6 @@
 #include "dates/date_text.h"
 
 #include "conventions/case_file.h"
-#include "conventions/steps.h"
 
 namespace zentaro::dates {
 namespace {
@@ -21,7 +20,7 @@ std::int16_t Int16(const std::string& text)
 template <typename Call> std::string Recorded(Call call)
 {
     std::vector<std::string> steps;
-    return steps::EndingWith(call(Working(steps)), steps);
+    return cases::EndingWith(call(Working(steps)), steps);
 }
 
 Unit UnitOf(const std::string& letter)

@@ -41,14 +41,12 @@ std::string Written(const Args& a)
         target = text;
     };
     const std::string error = Outcome([&] { impropertomixed(a[0], a[1], into); });
-    if (error.empty()) {
-        cases::ExpectLastLineEndsWith(cases::WorkingOf([&](Working w) {
-                                          impropertomixed(
-                                              a[0], a[1], [](MixedField, std::string_view) {}, w);
-                                      }),
-                                      " = " + Said(fields));
-    }
-    return Show(fields) + (error.empty() ? "" : " " + error);
+    const auto lines = cases::WorkingOf([&](Working w) {
+        impropertomixed(
+            a[0], a[1], [](MixedField, std::string_view) {}, w);
+    });
+    return cases::EndingWith(Show(fields) + (error.empty() ? "" : " " + error), lines,
+                             error.empty() ? " = " + Said(fields) : error);
 }
 
 TEST(Fractions, CaseTable)
@@ -64,20 +62,16 @@ TEST(Fractions, CaseTable)
                    {"gcd", [](const Args& a) { return gcd(std::stoi(a[0]), std::stoi(a[1])).ToText(); }},
                    {"answer",
                     [&](const Args& a) {
-                        const MixedText answer = fracanswer(op(a[0]), a[1], a[2], a[3], a[4]);
-                        cases::ExpectLastLineEndsWith(
-                            cases::WorkingOf([&](Working w) { fracanswer(op(a[0]), a[1], a[2], a[3], a[4], w); }),
-                            " = " + Said(answer));
-                        return Show(answer);
+                        const auto run = [&](Working w) { return fracanswer(op(a[0]), a[1], a[2], a[3], a[4], w); };
+                        const MixedText answer = run({});
+                        return cases::EndingWith(Show(answer), cases::WorkingOf(run), " = " + Said(answer));
                     }},
                    {"improper",
                     [](const Args& a) {
                         const auto withWorking = [&](auto convert) {
-                            const ImproperText shown = convert(a[0], a[1], a[2], Working());
-                            cases::ExpectLastLineEndsWith(
-                                cases::WorkingOf([&](Working w) { convert(a[0], a[1], a[2], w); }),
-                                " = " + Show(shown));
-                            return Show(shown);
+                            const auto run = [&](Working w) { return convert(a[0], a[1], a[2], w); };
+                            const std::string shown = Show(run({}));
+                            return cases::EndingWith(shown, cases::WorkingOf(run), " = " + shown);
                         };
                         return Outcome([&] { return withWorking(improperanswer); }) + " " +
                                Outcome([&] { return withWorking(mixedtoimproper); });

@@ -2,7 +2,6 @@
 #include "geometry/vectors.h"
 
 #include "conventions/case_file.h"
-#include "conventions/steps.h"
 
 namespace zentaro::geometry {
 namespace {
@@ -60,7 +59,7 @@ TEST(Geometry, CaseTable)
                  std::vector<std::string> steps;
                  const std::string there = angletext(At(a, 0), At(a, 3), Working(steps)),
                                    back = angletext(At(a, 3), At(a, 0));
-                 return there == back ? steps::EndingWith(there, steps) : there + " one way, " + back + " the other";
+                 return there == back ? cases::EndingWith(there, steps) : there + " one way, " + back + " the other";
              }},
             {"modulus", [](const Args& a) { return Text(modulus(At(a, 0))); }},
             {"scalarab",

@@ -5,7 +5,6 @@
 #include "statistics/summary.h"
 
 #include "conventions/case_file.h"
-#include "conventions/steps.h"
 
 namespace zentaro::statistics {
 namespace {
@@ -43,7 +42,7 @@ std::string Entry(EntryKind kind, const Args& a)
     if (kind == EntryKind::Values && error.empty() && !entry.abandoned()) { // the working ends with the mean
         std::vector<std::string> steps;
         const std::string mean = FormatPlain(summarize(entry.count(), entry.sx, entry.sxx, Working(steps)).mean);
-        EXPECT_EQ(steps::EndingWith(mean, steps), mean);
+        EXPECT_EQ(cases::EndingWith(mean, steps), mean);
     }
     const std::string end = entry.abandoned() ? " abandoned" : entry.cancelled ? " cancelled" : "";
     return "[" + script.list + "]" + script.messages.shown() + end + (error.empty() ? "" : " " + error);
