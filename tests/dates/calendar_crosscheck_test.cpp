@@ -51,19 +51,5 @@ TEST(CalendarCrossCheck, DayNumbersDifferencesAndShifts)
     }
 }
 
-TEST(CalendarCrossCheck, WeekdayOfEveryDateFromYear1To9999)
-{
-    for (sys_days d = year{1} / 1 / 1; d <= sys_days{year{9999} / 12 / 31}; d += days{1}) {
-        const year_month_day ymd{d};
-        const auto w = dates::weekday(static_cast<std::int16_t>(static_cast<unsigned>(ymd.day())),
-                                      static_cast<std::int16_t>(static_cast<unsigned>(ymd.month())),
-                                      static_cast<std::int16_t>(static_cast<int>(ymd.year())));
-        if (w != static_cast<std::int16_t>(weekday{d}.c_encoding())) {
-            ADD_FAILURE() << calendar_check::Typed(ymd) << " gives " << w;
-            return;
-        }
-    }
-}
-
 } // namespace
 } // namespace zentaro::testing

@@ -58,12 +58,10 @@ inline std::string Typed(const year_month_day& date)
 // What dat writes: each part after a blank.
 inline std::string Written(const year_month_day& date)
 {
-    return std::string(" ")
-        .append(std::to_string(static_cast<unsigned>(date.day())))
-        .append("/ ")
-        .append(std::to_string(static_cast<unsigned>(date.month())))
-        .append("/ ")
-        .append(std::to_string(static_cast<int>(date.year())));
+    char text[40];
+    std::snprintf(text, sizeof text, " %u/ %u/ %d", static_cast<unsigned>(date.day()),
+                  static_cast<unsigned>(date.month()), static_cast<int>(date.year()));
+    return text;
 }
 
 inline long long MonthNumber(const year_month_day& date)
