@@ -3,6 +3,7 @@
 #include "fractions/gcd.h"
 
 #include "conventions/case_file.h"
+#include "support/numeral_check.h"
 
 namespace zentaro::fractions {
 namespace {
@@ -80,26 +81,11 @@ TEST(Fractions, CaseTable)
                });
 }
 
-// The signed divisor by repeated subtraction, as first defined.
-std::int32_t BySubtraction(std::int32_t x, std::int32_t y)
-{
-    if (x == 0)
-        x = y;
-    else if (y == 0)
-        y = x;
-    const std::int32_t s = (x < 0) != (y < 0) ? -1 : 1;
-    x = std::abs(x);
-    y = std::abs(y);
-    while (x != y)
-        (x > y ? x : y) -= std::min(x, y);
-    return s * x;
-}
-
 TEST(Gcd, KeepsTheSignsOfRepeatedSubtraction)
 {
     for (std::int32_t a = -30; a <= 30; ++a) {
         for (std::int32_t b = -30; b <= 30; ++b)
-            ASSERT_EQ(gcd(a, b).ToDouble(), BySubtraction(a, b)) << a << ", " << b;
+            ASSERT_EQ(gcd(a, b).ToDouble(), testing::numeral_check::SubtractionGcd(a, b)) << a << ", " << b;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "numbers/gcd_lcm.h"
 
 #include "conventions/numbers.h"
+#include "support/numeral_check.h"
 
 #include <gtest/gtest.h>
 
@@ -16,27 +17,14 @@ namespace {
 
 const std::string kSep = "\u00A4";
 
-// Repeated subtraction, for inputs where it ends quickly.
-double SubtractionGcd(double x, double y)
-{
-    if (x == 0)
-        x = y;
-    else if (y == 0)
-        y = x;
-    const double s = (x < 0) != (y < 0) ? -1 : 1;
-    x = std::fabs(x);
-    y = std::fabs(y);
-    while (x != y)
-        (x > y ? x : y) -= std::min(x, y);
-    return s * x;
-}
-
 TEST(GcdLcm, AgreesWithRepeatedSubtraction)
 {
     for (int a = -60; a <= 60; a += 7) {
         for (int b = -90; b <= 90; b += 5) {
             for (const double scale : {1.0, 0.125, 3.0})
-                EXPECT_EQ(gcdlcm::gcd(a * scale, b * scale), SubtractionGcd(a * scale, b * scale)) << a << ", " << b;
+                EXPECT_EQ(gcdlcm::gcd(a * scale, b * scale),
+                          testing::numeral_check::SubtractionGcd(a * scale, b * scale))
+                    << a << ", " << b;
         }
     }
 }
