@@ -199,36 +199,44 @@ template <typename Call> Function WithMessages(Call call)
     };
 }
 
-// Runs every case of tests/data/<path> through the function its first input
-// names, on the other inputs, and compares the outcome with what follows the bar.
-// Each function must have a case.
-inline void Run(const std::string& path, const std::map<std::string, Function>& functions)
+// Runs each case through the function its first input names, on the other inputs;
+// each function must have a case.
+template <typename Item, typename F, typename Check> void Dispatch(const std::vector<Item>& items,
+                                                                   const std::map<std::string, F>& functions,
+                                                                   const std::string& path, Check check)
 {
     std::map<std::string, int> used;
-    for (const Case& c : Read(path)) {
-        SCOPED_TRACE(c.where);
-        const auto f = c.inputs.empty() ? functions.end() : functions.find(c.inputs[0]);
+    for (const Item& item : items) {
+        SCOPED_TRACE(item.where);
+        const auto f = item.inputs.empty() ? functions.end() : functions.find(item.inputs[0]);
         if (f == functions.end()) {
             ADD_FAILURE() << "no such function";
             continue;
         }
         ++used[f->first];
-        const Args args{{c.inputs.begin() + 1, c.inputs.end()}};
-        EXPECT_EQ(Outcome([&] { return f->second(args); }), c.expected);
+        check(item, f->second, Args{{item.inputs.begin() + 1, item.inputs.end()}});
     }
     for (const auto& [name, function] : functions)
         EXPECT_GT(used[name], 0) << name << " has no case in " << path;
 }
 
+// The cases of tests/data/<path>, each outcome compared with what follows the bar.
+inline void Run(const std::string& path, const std::map<std::string, Function>& functions)
+{
+    Dispatch(Read(path), functions, path, [](const Case& c, const Function& f, const Args& args) {
+        EXPECT_EQ(Outcome([&] { return f(args); }), c.expected);
+    });
+}
+
 // The worked examples of tests/data/<path>, each a line naming the function and
 // its inputs (as a case's inputs) followed by the working it must record, a line
-// each after "> ". Each function must have an example.
+// each after "> ".
 using Worker = std::function<void(const Args&, Working)>;
 
 inline void RunWorked(const std::string& path, const std::map<std::string, Worker>& workers)
 {
     struct Example {
-        std::vector<std::string> call, lines;
+        std::vector<std::string> inputs, lines;
         std::string where;
     };
     std::vector<Example> examples;
@@ -242,20 +250,9 @@ inline void RunWorked(const std::string& path, const std::map<std::string, Worke
             examples.push_back({Items(line), {}, path + ":" + std::to_string(number)});
     }
     EXPECT_FALSE(examples.empty()) << path;
-    std::map<std::string, int> used;
-    for (const Example& e : examples) {
-        SCOPED_TRACE(e.where);
-        const auto w = e.call.empty() ? workers.end() : workers.find(e.call[0]);
-        if (w == workers.end()) {
-            ADD_FAILURE() << "no such function";
-            continue;
-        }
-        ++used[w->first];
-        const Args args{{e.call.begin() + 1, e.call.end()}};
-        EXPECT_EQ(WorkingOf([&](Working working) { w->second(args, working); }), e.lines);
-    }
-    for (const auto& [name, worker] : workers)
-        EXPECT_GT(used[name], 0) << name << " has no example in " << path;
+    Dispatch(examples, workers, path, [](const Example& e, const Worker& w, const Args& args) {
+        EXPECT_EQ(WorkingOf([&](Working working) { w(args, working); }), e.lines);
+    });
 }
 
 } // namespace zentaro::cases
