@@ -14,29 +14,6 @@ namespace {
 using cases::Args;
 using cases::Text;
 
-// Recorded or not, the answer is the same, and the working ends with it as the
-// answer field shows it.
-TEST(Quadratic, AnswersOfTheCaseTable)
-{
-    for (const auto& c : algebra::testing::ReadCases("quadratic.txt")) {
-        SCOPED_TRACE(c.where);
-        const double b = ParseNumber(c.inputs[0]), cx = ParseNumber(c.inputs[1]), d = ParseNumber(c.inputs[2]);
-        const bool integral = c.inputs[3] == "I";
-        std::vector<std::string> steps;
-        if (c.expected == kNoEquation || c.expected == kLinearEquation) {
-            EXPECT_EQ(notquadratic(b, cx), c.expected);
-            EXPECT_EQ(notquadratic(b, cx, Working(steps)), c.expected);
-            EXPECT_EQ(steps.back(), c.expected);
-        } else if (c.expected == "Overflow") {
-            EXPECT_THROW(quadroots(b, cx, d, integral), RuntimeError);
-        } else {
-            EXPECT_EQ(quadroots(b, cx, d, integral), c.expected);
-            EXPECT_EQ(quadroots(b, cx, d, integral, Working(steps)), c.expected);
-            EXPECT_EQ(steps.back(), answerglyphs(c.expected));
-        }
-    }
-}
-
 TEST(Quadratic, WholeNumberHelpers)
 {
     cases::Run("algebra/factors.txt", {
@@ -92,9 +69,26 @@ TEST(QuadraticRoots, AgreeWithTheFormulaOnSmallCoefficientsAllRoundAndRandomOnes
     }
 }
 
-// The case line's numbers: the order or count of unknowns, then the fields row by row.
-std::string Determinant(const std::vector<double>& v, Working w)
+// The fields of a case line, read as the window reads them (1e999 overflowing):
+// b, c, d and "I" for "Integral" mode; or the order or count of unknowns, then
+// the fields row by row.
+std::vector<double> Numbers(const std::vector<std::string>& fields)
 {
+    std::vector<double> v;
+    for (const auto& text : fields)
+        v.push_back(ParseNumber(text));
+    return v;
+}
+
+std::string Quadratic(const std::vector<std::string>& in, Working w)
+{
+    const std::vector<double> v = Numbers(in);
+    return v[0] == 0 ? std::string(notquadratic(v[0], v[1], w)) : quadroots(v[0], v[1], v[2], in[3] == "I", w);
+}
+
+std::string Determinant(const std::vector<std::string>& in, Working w)
+{
+    const std::vector<double> v = Numbers(in);
     if (v[0] == 2)
         return FormatPlain(det2(v[1], v[2], v[3], v[4], w));
     if (v[0] == 3)
@@ -103,8 +97,9 @@ std::string Determinant(const std::vector<double>& v, Working w)
         {v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11], v[12], v[13], v[14], v[15], v[16]}, w));
 }
 
-std::string Cramer(const std::vector<double>& v, Working w)
+std::string Cramer(const std::vector<std::string>& in, Working w)
 {
+    const std::vector<double> v = Numbers(in);
     if (v[0] == 2)
         return cramer2(v[1], v[2], v[3], v[4], v[5], v[6], w);
     if (v[0] == 3)
@@ -114,25 +109,26 @@ std::string Cramer(const std::vector<double>& v, Working w)
         {v[5], v[10], v[15], v[20]}, w);
 }
 
-TEST(Determinant, CaseTablesOfDeterminantsAndSystems)
+// Recorded or not, the same answer, and the working ends with it as the answer
+// field shows it (the solver's with its own glyphs).
+TEST(Algebra, CaseTablesOfQuadraticsDeterminantsAndSystems)
 {
-    for (const auto& [file, solve] : {std::pair{"determinant.txt", &Determinant}, std::pair{"linear.txt", &Cramer}}) {
+    const auto same = [](std::string_view answer) { return std::string(answer); };
+    const auto glyphs = [](std::string_view answer) {
+        return answer == kNoEquation || answer == kLinearEquation ? std::string(answer) : answerglyphs(answer);
+    };
+    for (const auto& [file, solve, shown] :
+         {std::tuple{"quadratic.txt", &Quadratic, +glyphs}, std::tuple{"determinant.txt", &Determinant, +same},
+          std::tuple{"linear.txt", &Cramer, +same}}) {
         for (const auto& c : algebra::testing::ReadCases(file)) {
             SCOPED_TRACE(c.where);
-            std::vector<std::string> steps;
-            const auto run = [&](Working w) { // the fields are read as the window reads them, 1e999 overflowing
-                std::vector<double> v;
-                for (const auto& text : c.inputs)
-                    v.push_back(ParseNumber(text));
-                return solve(v, w);
-            };
             if (c.expected == "Overflow") {
-                EXPECT_THROW(run({}), RuntimeError);
-            } else {
-                EXPECT_EQ(run({}), c.expected);
-                // Recorded, the same answer, with the working ending in it.
-                EXPECT_EQ(cases::EndingWith(run(Working(steps)), steps), c.expected);
+                EXPECT_THROW(solve(c.inputs, {}), RuntimeError);
+                continue;
             }
+            std::vector<std::string> steps;
+            EXPECT_EQ(solve(c.inputs, {}), c.expected);
+            EXPECT_EQ(cases::EndingWith(solve(c.inputs, Working(steps)), steps, shown(c.expected)), c.expected);
         }
     }
 }
