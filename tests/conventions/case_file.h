@@ -32,6 +32,8 @@ struct Case {
     // What follows the bar as it stands, or the text of a lone quoted item or "_".
     std::string expected;
     std::string where; // file:line
+    // A worked example's working, a line each after "> ".
+    std::vector<std::string> lines = {};
 };
 
 // The items of `text`; stops at a lone "|" when `bar` is given, which then holds
@@ -67,25 +69,30 @@ inline std::vector<std::string> Items(std::string_view text, std::size_t* bar = 
     }
 }
 
-// The cases of tests/data/<path>; a line without a bar is a fault of the file.
-inline std::vector<Case> Read(const std::string& path, std::size_t atLeast = 1)
+// The cases of tests/data/<path>; a line without a bar is a fault of the file,
+// unless `worked`: then each line is a call, followed by its working.
+inline std::vector<Case> Read(const std::string& path, std::size_t atLeast = 1, bool worked = false)
 {
     std::ifstream file(std::string(ZENTARO_TEST_DATA_DIR) + "/" + path);
     std::vector<Case> cases;
     int number = 0;
     for (std::string line; std::getline(file, line);) {
         ++number;
-        if (line.empty() || line[0] == '#')
+        if (worked && line.starts_with('>') && !cases.empty())
+            cases.back().lines.push_back(line.substr(std::min<std::size_t>(2, line.size())));
+        if (line.empty() || line[0] == '#' || line[0] == '>')
             continue;
         std::size_t bar = std::string::npos;
-        Case c{Items(line, &bar), {}, path + ":" + std::to_string(number)};
-        if (bar == std::string::npos) {
+        Case c{Items(line, worked ? nullptr : &bar), {}, path + ":" + std::to_string(number)};
+        if (bar == std::string::npos && !worked) {
             ADD_FAILURE() << c.where << ": no \" | \"";
             continue;
         }
-        std::string rest = line.substr(bar + (bar < line.size() && line[bar] == ' ' ? 1 : 0));
-        const std::vector<std::string> outputs = Items(rest);
-        c.expected = outputs.size() == 1 && (rest.starts_with('"') || rest == "_") ? outputs[0] : rest;
+        if (!worked) {
+            std::string rest = line.substr(bar + (bar < line.size() && line[bar] == ' ' ? 1 : 0));
+            const std::vector<std::string> outputs = Items(rest);
+            c.expected = outputs.size() == 1 && (rest.starts_with('"') || rest == "_") ? outputs[0] : rest;
+        }
         cases.push_back(c);
     }
     EXPECT_GE(cases.size(), atLeast) << path;
@@ -201,20 +208,19 @@ template <typename Call> Function WithMessages(Call call)
 
 // Runs each case through the function its first input names, on the other inputs;
 // each function must have a case.
-template <typename Item, typename F, typename Check> void Dispatch(const std::vector<Item>& items,
-                                                                   const std::map<std::string, F>& functions,
-                                                                   const std::string& path, Check check)
+template <typename F, typename Check>
+void Dispatch(const std::string& path, bool worked, const std::map<std::string, F>& functions, Check check)
 {
     std::map<std::string, int> used;
-    for (const Item& item : items) {
-        SCOPED_TRACE(item.where);
-        const auto f = item.inputs.empty() ? functions.end() : functions.find(item.inputs[0]);
+    for (const Case& c : Read(path, 1, worked)) {
+        SCOPED_TRACE(c.where);
+        const auto f = c.inputs.empty() ? functions.end() : functions.find(c.inputs[0]);
         if (f == functions.end()) {
             ADD_FAILURE() << "no such function";
             continue;
         }
         ++used[f->first];
-        check(item, f->second, Args{{item.inputs.begin() + 1, item.inputs.end()}});
+        check(c, f->second, Args{{c.inputs.begin() + 1, c.inputs.end()}});
     }
     for (const auto& [name, function] : functions)
         EXPECT_GT(used[name], 0) << name << " has no case in " << path;
@@ -223,35 +229,19 @@ template <typename Item, typename F, typename Check> void Dispatch(const std::ve
 // The cases of tests/data/<path>, each outcome compared with what follows the bar.
 inline void Run(const std::string& path, const std::map<std::string, Function>& functions)
 {
-    Dispatch(Read(path), functions, path, [](const Case& c, const Function& f, const Args& args) {
+    Dispatch(path, false, functions, [](const Case& c, const Function& f, const Args& args) {
         EXPECT_EQ(Outcome([&] { return f(args); }), c.expected);
     });
 }
 
 // The worked examples of tests/data/<path>, each a line naming the function and
-// its inputs (as a case's inputs) followed by the working it must record, a line
-// each after "> ".
+// its inputs (as a case's inputs) followed by the working it must record.
 using Worker = std::function<void(const Args&, Working)>;
 
 inline void RunWorked(const std::string& path, const std::map<std::string, Worker>& workers)
 {
-    struct Example {
-        std::vector<std::string> inputs, lines;
-        std::string where;
-    };
-    std::vector<Example> examples;
-    std::ifstream file(std::string(ZENTARO_TEST_DATA_DIR) + "/" + path);
-    int number = 0;
-    for (std::string line; std::getline(file, line);) {
-        ++number;
-        if (line.starts_with('>') && !examples.empty())
-            examples.back().lines.push_back(line.substr(std::min<std::size_t>(2, line.size())));
-        else if (!line.empty() && line[0] != '#')
-            examples.push_back({Items(line), {}, path + ":" + std::to_string(number)});
-    }
-    EXPECT_FALSE(examples.empty()) << path;
-    Dispatch(examples, workers, path, [](const Example& e, const Worker& w, const Args& args) {
-        EXPECT_EQ(WorkingOf([&](Working working) { w(args, working); }), e.lines);
+    Dispatch(path, true, workers, [](const Case& c, const Worker& w, const Args& args) {
+        EXPECT_EQ(WorkingOf([&](Working working) { w(args, working); }), c.lines);
     });
 }
 
