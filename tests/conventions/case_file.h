@@ -25,7 +25,7 @@
 namespace zentaro::cases {
 
 // One line "inputs | outputs" of a case file. Items are blank-separated; "_" is the
-// empty text, and a double-quoted item may hold blanks (and \" \\ \t \n). Lines
+// empty text, and a double-quoted item may hold blanks (and \" \\ \t \r \n). Lines
 // starting '#' are comments.
 struct Case {
     std::vector<std::string> inputs;
@@ -50,7 +50,7 @@ inline std::vector<std::string> Items(std::string_view text, std::size_t* bar = 
         if (text[i] == '"') {
             for (++i; i < text.size() && text[i] != '"'; ++i) {
                 const char c = text[i] == '\\' && i + 1 < text.size() ? text[++i] : '\0';
-                item += c == '\0' ? text[i] : c == 't' ? '\t' : c == 'n' ? '\n' : c;
+                item += c == '\0' ? text[i] : c == 't' ? '\t' : c == 'n' ? '\n' : c == 'r' ? '\r' : c;
             }
             ++i;
         } else {
