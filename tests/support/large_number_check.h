@@ -87,7 +87,9 @@ inline std::string CheckSumAndDifference(const std::string& a, const std::string
     }
     PROPERTY(!tooLong && sum && difference && messages == 0);
     PROPERTY(*sum == Columns(*x, *y, 1));
-    PROPERTY(*difference == (Less(*x, *y) ? "-" + Columns(*y, *x, -1) : Columns(*x, *y, -1)));
+    const bool negative = Less(*x, *y);
+    PROPERTY(difference->starts_with(negative ? "-" : "") &&
+             difference->substr(negative ? 1 : 0) == (negative ? Columns(*y, *x, -1) : Columns(*x, *y, -1)));
 
     // The result is a valid input again: (a + b) - b is a, and b - a is -(a - b).
     const auto back = largenum::bigsub(*sum, b, message);
