@@ -16,14 +16,12 @@ using cases::Text;
 // solvetriangle with every question answered by the reply, if the case gives one.
 std::string Solve(const Args& a)
 {
-    const std::map<std::string, Mode> modes = {{"asa", Mode::TwoAnglesAndSide},
-                                               {"sas", Mode::TwoSidesAndAngle},
-                                               {"sss", Mode::ThreeSides},
-                                               {"ssa", Mode::AmbiguousCase}};
+    // The modes are numbered from 1 in this order.
+    const auto mode = static_cast<Mode>(1 + std::string_view("asa sas sss ssa").find(a[0]) / 4);
     std::string asked;
     std::vector<std::string> steps;
     const Solution solution = solvetriangle(
-        modes.at(a[0]), {a[1], a[2], a[3], a[4], a[5], a[6]},
+        mode, {a[1], a[2], a[3], a[4], a[5], a[6]},
         [&](std::string_view prompt, std::string_view title, std::string_view preset) {
             EXPECT_EQ(std::string(title) + "|" + std::string(preset), "Ambiguous Case!|a1");
             asked += " [" + std::string(prompt) + "]";
