@@ -182,7 +182,7 @@ std::vector<std::int64_t> SievePrimes(std::int64_t low, std::int64_t high)
     return found;
 }
 
-// The primes written as the Part writes the list.
+// The primes as the list writes them.
 std::string SieveText(std::int64_t low, std::int64_t high)
 {
     std::string text;

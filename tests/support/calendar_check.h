@@ -163,11 +163,9 @@ inline std::string CheckShifts(const std::chrono::year_month_day& date, double a
     const long long index = MonthNumber(date) + monthCount - 1 + 12 * 1700; // months from January of year 0
     const long long y = index >= 0 ? index / 12 : -((-index + 11) / 12);
     std::string shifted;
-    try {
-        shifted = dates::ShiftedDate(text, std::to_string(monthCount), Unit::Months, Direction::Forward);
-    } catch (const RuntimeError& error) {
-        PROPERTY(error.code() == ErrorCode::Overflow);
-    }
+    const ErrorCode failure = Failure(
+        [&] { shifted = dates::ShiftedDate(text, std::to_string(monthCount), Unit::Months, Direction::Forward); });
+    PROPERTY(failure == ErrorCode{} || failure == ErrorCode::Overflow);
     if (y < 1 || y > 32767 || MonthNumber(date) + monthCount < INT32_MIN || MonthNumber(date) + monthCount > INT32_MAX)
         PROPERTY(shifted.empty());
     else {
