@@ -5,7 +5,6 @@
 // message only.
 #include "conventions/runtime_error.h"
 #include "fuzz_check.h"
-#include "fuzz_input.h"
 #include "numbers/base_conversion.h"
 #include "support/numeral_check.h"
 

@@ -3,7 +3,6 @@
 // fails only for negative numbers.
 #include "conventions/numbers.h"
 #include "fuzz_check.h"
-#include "fuzz_input.h"
 #include "numbers/roman.h"
 #include "support/numeral_check.h"
 

@@ -1,7 +1,6 @@
 // The quadratic solver's answers against the formula, for whole coefficients
 // and for any finite ones.
 #include "fuzz_check.h"
-#include "fuzz_input.h"
 #include "support/quadratic_roots_check.h"
 
 #include <cmath>

@@ -2,7 +2,6 @@
 // numbers fail only with run-time errors.
 #include "conventions/runtime_error.h"
 #include "fuzz_check.h"
-#include "fuzz_input.h"
 #include "support/triangle_check.h"
 
 #include <cstdint>

@@ -5,7 +5,6 @@
 // components.
 #include "conventions/numbers.h"
 #include "fuzz_check.h"
-#include "fuzz_input.h"
 #include "geometry/vectors.h"
 
 #include <cmath>
