@@ -104,9 +104,8 @@ TEST(Reciprocal, CutsTheDigitCountAt2000AfterOneMessage)
 TEST(Reciprocal, AgreesWithPlainLongDivisionUpTo15Digits)
 {
     for (const unsigned long long x :
-         {2ull, 3ull, 97ull, 1234567ull, 999999999999989ull, 100000000000000ull + 7, 999999999999999ull, 65536ull}) {
+         {2ull, 3ull, 97ull, 1234567ull, 999999999999989ull, 100000000000000ull + 7, 999999999999999ull, 65536ull})
         EXPECT_EQ(testing::CheckReciprocal(std::to_string(x), "60"), "") << x;
-    }
 }
 
 // The working of the adder-subtracter and the reciprocal, line by line against
