@@ -55,6 +55,7 @@ bool Same(const Vector& x, const Vector& y, double tolerance, bool digits = fals
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    using namespace zentaro::geometry;
     FuzzInput input(data, size);
     const bool scaled = input.byte() % 2 == 1;
     Vector v[3];
@@ -64,15 +65,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (scaled)
             *x = std::ldexp(*x, -static_cast<int>(input.byte() % 21));
     }
-    const Vector& a = v[0];
-    const Vector& b = v[1];
-    const Vector& c = v[2];
+    const Vector &a = v[0], &b = v[1], &c = v[2];
     const double lengths = Length(a) * Length(b);
     // Whole components below 2^15 keep every product and sum here exact.
     const double tolerance = scaled ? 1e-12 * (lengths + 1) : 0;
 
     // The angle, rounded to 4 decimals: within 5e-5° of the true one.
-    const std::string angle = zentaro::geometry::angletext(a, b);
+    const std::string angle = angletext(a, b);
     if (Length(a) == 0 || Length(b) == 0) {
         FUZZ_CHECK(angle == "-");
     } else {
@@ -87,24 +86,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Lengths and products.
-    FUZZ_CHECK(std::fabs(zentaro::geometry::modulus(a) - Length(a)) <= 1e-15 * Length(a));
-    FUZZ_CHECK(std::fabs(zentaro::geometry::scalarab(a.i, a.j, a.k, b.i, b.j, b.k) - Dot(a, b)) <= tolerance);
-    FUZZ_CHECK(std::fabs(zentaro::geometry::modvectorab(a.i, a.j, a.k, b.i, b.j, b.k) - Length(Cross(a, b))) <=
+    FUZZ_CHECK(std::fabs(modulus(a) - Length(a)) <= 1e-15 * Length(a));
+    FUZZ_CHECK(std::fabs(scalarab(a.i, a.j, a.k, b.i, b.j, b.k) - Dot(a, b)) <= tolerance);
+    FUZZ_CHECK(std::fabs(modvectorab(a.i, a.j, a.k, b.i, b.j, b.k) - Length(Cross(a, b))) <=
                1e-15 * lengths + tolerance);
-    FUZZ_CHECK(
-        Same(Read(zentaro::geometry::vectorab(a.i, a.j, a.k, b.i, b.j, b.k), false), Cross(a, b), tolerance, scaled));
-    FUZZ_CHECK(
-        Same(Read(zentaro::geometry::sumtext(a, b), false), {a.i + b.i, a.j + b.j, a.k + b.k}, tolerance, scaled));
-    FUZZ_CHECK(Same(Read(zentaro::geometry::differencetext(a, b), false), {a.i - b.i, a.j - b.j, a.k - b.k}, tolerance,
-                    scaled));
+    FUZZ_CHECK(Same(Read(vectorab(a.i, a.j, a.k, b.i, b.j, b.k), false), Cross(a, b), tolerance, scaled));
+    FUZZ_CHECK(Same(Read(sumtext(a, b), false), {a.i + b.i, a.j + b.j, a.k + b.k}, tolerance, scaled));
+    FUZZ_CHECK(Same(Read(differencetext(a, b), false), {a.i - b.i, a.j - b.j, a.k - b.k}, tolerance, scaled));
 
     // Triple products: the determinant is a · (b × c), and a × (b × c) read from its text.
     const double tripleSize = Length(a) * Length(b) * Length(c);
     const double tripleTolerance = scaled ? 1e-12 * (tripleSize + 1) : 0;
-    FUZZ_CHECK(std::fabs(zentaro::geometry::det(a.i, a.j, a.k, b.i, b.j, b.k, c.i, c.j, c.k) - Dot(a, Cross(b, c))) <=
-               tripleTolerance);
-    const Vector triple = zentaro::geometry::vectortriple(a, b, c);
+    FUZZ_CHECK(std::fabs(det(a.i, a.j, a.k, b.i, b.j, b.k, c.i, c.j, c.k) - Dot(a, Cross(b, c))) <= tripleTolerance);
+    const Vector triple = vectortriple(a, b, c);
     FUZZ_CHECK(Same(triple, Cross(a, Cross(b, c)), tripleTolerance));
-    FUZZ_CHECK(Same(Read(zentaro::geometry::tripletext(triple), true), triple, 0, scaled));
+    FUZZ_CHECK(Same(Read(tripletext(triple), true), triple, 0, scaled));
     return 0;
 }
