@@ -60,11 +60,12 @@ TEST(Numbers, CaseTable)
 TEST(BaseConversion, LongTextsAreRefusedOrConvertedNotOverflowed)
 {
     const std::string zeros(400, '0'), zees(300, 'Z'), error(kConversionError);
-    const std::pair<std::string, std::string> cases[] = {
+    const std::pair<std::string, std::string> texts[] = {
         {zeros + "1", "1"},  {zeros + "FF", "1000101011"}, {zeros, ""}, {zees + "^", error}, {"^" + zees, error},
         {zees + "z", error}, {zeros + "1" + zeros, "#6"},  {zees, "#6"}};
-    for (const auto& [num, answer] : cases)
-        EXPECT_EQ(cases::Outcome([&] { return *convertbases(num, "36", "2", {}); }), answer) << num.substr(0, 12);
+    for (const auto& c : texts)
+        EXPECT_EQ(cases::Outcome([&c] { return *convertbases(c.first, "36", "2", {}); }), c.second)
+            << c.first.substr(0, 12);
 }
 
 TEST(BaseConversion, RandomValuesRoundTripInEveryBase)
