@@ -17,9 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string reply = kReplies[input.byte() % 5];
 
     if (mode >= 128) {
-        const double x = input.anyDouble();
-        const double y = input.anyDouble();
-        const double z = input.anyDouble();
+        // Each declarator is sequenced before the next.
+        const double x = input.anyDouble(), y = input.anyDouble(), z = input.anyDouble();
         try {
             zentaro::geometry::solveasa(x, y, z);
             zentaro::geometry::solvesas(x, y, z);
