@@ -1,7 +1,6 @@
 // The calendar procedures against the standard library's calendar, on typed dates
 // with parts in and out of range, day and month numbers, shifts and free text.
 #include "fuzz_check.h"
-#include "fuzz_input.h"
 #include "support/calendar_check.h"
 
 #include <cstdint>

@@ -1,12 +1,10 @@
 // The quadratic solver's answers against the formula, for whole coefficients
 // and for any finite ones.
 #include "fuzz_check.h"
-#include "fuzz_input.h"
 #include "support/quadratic_roots_check.h"
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -30,9 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::int32_t whole = input.i32();
             x = std::ldexp(static_cast<double>(whole), -static_cast<int>(input.byte() % 40));
         } else {
-            const std::uint64_t low = input.u32();
-            const std::uint64_t bits = low | static_cast<std::uint64_t>(input.u32()) << 32;
-            std::memcpy(&x, &bits, sizeof x);
+            x = input.anyDouble();
         }
         if (!std::isfinite(x))
             return 0;

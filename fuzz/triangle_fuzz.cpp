@@ -2,28 +2,13 @@
 // numbers fail only with run-time errors.
 #include "conventions/runtime_error.h"
 #include "fuzz_check.h"
-#include "fuzz_input.h"
 #include "support/triangle_check.h"
 
 #include <cstdint>
-#include <cstring>
 #include <string>
-
-namespace {
-
-double AnyDouble(FuzzInput& input)
-{
-    const std::uint64_t low = input.u32();
-    const std::uint64_t bits = low | static_cast<std::uint64_t>(input.u32()) << 32;
-    double x = 0;
-    std::memcpy(&x, &bits, sizeof x);
-    return x;
-}
 
 // Which replies to give in the ambiguous case.
 const char* const kReplies[] = {"a1", "a2", "", "A1", " a1"};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -32,9 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string reply = kReplies[input.byte() % 5];
 
     if (mode >= 128) {
-        const double x = AnyDouble(input);
-        const double y = AnyDouble(input);
-        const double z = AnyDouble(input);
+        // Each declarator is sequenced before the next.
+        const double x = input.anyDouble(), y = input.anyDouble(), z = input.anyDouble();
         try {
             zentaro::geometry::solveasa(x, y, z);
             zentaro::geometry::solvesas(x, y, z);

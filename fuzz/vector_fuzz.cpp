@@ -5,13 +5,11 @@
 // components.
 #include "conventions/numbers.h"
 #include "fuzz_check.h"
-#include "fuzz_input.h"
 #include "geometry/vectors.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -53,46 +51,34 @@ bool Same(const Vector& x, const Vector& y, double tolerance, bool digits = fals
     return near(x.i, y.i) && near(x.j, y.j) && near(x.k, y.k);
 }
 
-// A component: a 16-bit whole number, scaled down by up to 2^20 when `scaled`.
-double Component(FuzzInput& input, bool scaled)
-{
-    const double whole = input.i16();
-    return scaled ? std::ldexp(whole, -static_cast<int>(input.byte() % 21)) : whole;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    using namespace zentaro::geometry;
     FuzzInput input(data, size);
     const bool scaled = input.byte() % 2 == 1;
     Vector v[3];
-    for (Vector& x : v) {
-        x.i = Component(input, scaled);
-        x.j = Component(input, scaled);
-        x.k = Component(input, scaled);
+    // Components: 16-bit whole numbers, scaled down by up to 2^20 when `scaled`.
+    for (double* x : {&v[0].i, &v[0].j, &v[0].k, &v[1].i, &v[1].j, &v[1].k, &v[2].i, &v[2].j, &v[2].k}) {
+        *x = input.i16();
+        if (scaled)
+            *x = std::ldexp(*x, -static_cast<int>(input.byte() % 21));
     }
-    const Vector& a = v[0];
-    const Vector& b = v[1];
-    const Vector& c = v[2];
+    const Vector &a = v[0], &b = v[1], &c = v[2];
     const double lengths = Length(a) * Length(b);
     // Whole components below 2^15 keep every product and sum here exact.
     const double tolerance = scaled ? 1e-12 * (lengths + 1) : 0;
 
-    // The angle.
-    const std::string angle = zentaro::geometry::angletext(a, b);
+    // The angle, rounded to 4 decimals: within 5e-5° of the true one.
+    const std::string angle = angletext(a, b);
     if (Length(a) == 0 || Length(b) == 0) {
         FUZZ_CHECK(angle == "-");
     } else {
-        const std::string degree = "°";
-        FUZZ_CHECK(angle.size() > degree.size() && angle.substr(angle.size() - degree.size()) == degree);
-        const std::string number = angle.substr(0, angle.size() - degree.size());
-        char* end = nullptr;
-        const double theta = std::strtod(number.c_str(), &end);
-        FUZZ_CHECK(*end == '\0' && number[0] != ' ');
-        FUZZ_CHECK(theta >= 0 && theta <= 180);
-        FUZZ_CHECK(theta == zentaro::RoundHalfEven(theta, 4));
-        // Rounded to 4 decimals: within 5e-5° of the true angle.
+        double theta = -1;
+        int end = 0;
+        FUZZ_CHECK(std::sscanf(angle.c_str(), "%lf°%n", &theta, &end) == 1 && end == static_cast<int>(angle.size()));
+        FUZZ_CHECK(angle[0] != ' ' && theta >= 0 && theta <= 180 && theta == zentaro::RoundHalfEven(theta, 4));
         const double radians = theta * std::acos(-1.0) / 180;
         const double slack = 5e-5 * std::acos(-1.0) / 180 + 1e-12;
         FUZZ_CHECK(std::fabs(std::cos(radians) - Dot(a, b) / lengths) <= slack);
@@ -100,24 +86,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Lengths and products.
-    FUZZ_CHECK(std::fabs(zentaro::geometry::modulus(a) - Length(a)) <= 1e-15 * Length(a));
-    FUZZ_CHECK(std::fabs(zentaro::geometry::scalarab(a.i, a.j, a.k, b.i, b.j, b.k) - Dot(a, b)) <= tolerance);
-    FUZZ_CHECK(std::fabs(zentaro::geometry::modvectorab(a.i, a.j, a.k, b.i, b.j, b.k) - Length(Cross(a, b))) <=
+    FUZZ_CHECK(std::fabs(modulus(a) - Length(a)) <= 1e-15 * Length(a));
+    FUZZ_CHECK(std::fabs(scalarab(a.i, a.j, a.k, b.i, b.j, b.k) - Dot(a, b)) <= tolerance);
+    FUZZ_CHECK(std::fabs(modvectorab(a.i, a.j, a.k, b.i, b.j, b.k) - Length(Cross(a, b))) <=
                1e-15 * lengths + tolerance);
-    FUZZ_CHECK(
-        Same(Read(zentaro::geometry::vectorab(a.i, a.j, a.k, b.i, b.j, b.k), false), Cross(a, b), tolerance, scaled));
-    FUZZ_CHECK(
-        Same(Read(zentaro::geometry::sumtext(a, b), false), {a.i + b.i, a.j + b.j, a.k + b.k}, tolerance, scaled));
-    FUZZ_CHECK(Same(Read(zentaro::geometry::differencetext(a, b), false), {a.i - b.i, a.j - b.j, a.k - b.k}, tolerance,
-                    scaled));
+    FUZZ_CHECK(Same(Read(vectorab(a.i, a.j, a.k, b.i, b.j, b.k), false), Cross(a, b), tolerance, scaled));
+    FUZZ_CHECK(Same(Read(sumtext(a, b), false), {a.i + b.i, a.j + b.j, a.k + b.k}, tolerance, scaled));
+    FUZZ_CHECK(Same(Read(differencetext(a, b), false), {a.i - b.i, a.j - b.j, a.k - b.k}, tolerance, scaled));
 
     // Triple products: the determinant is a · (b × c), and a × (b × c) read from its text.
     const double tripleSize = Length(a) * Length(b) * Length(c);
     const double tripleTolerance = scaled ? 1e-12 * (tripleSize + 1) : 0;
-    FUZZ_CHECK(std::fabs(zentaro::geometry::det(a.i, a.j, a.k, b.i, b.j, b.k, c.i, c.j, c.k) - Dot(a, Cross(b, c))) <=
-               tripleTolerance);
-    const Vector triple = zentaro::geometry::vectortriple(a, b, c);
+    FUZZ_CHECK(std::fabs(det(a.i, a.j, a.k, b.i, b.j, b.k, c.i, c.j, c.k) - Dot(a, Cross(b, c))) <= tripleTolerance);
+    const Vector triple = vectortriple(a, b, c);
     FUZZ_CHECK(Same(triple, Cross(a, Cross(b, c)), tripleTolerance));
-    FUZZ_CHECK(Same(Read(zentaro::geometry::tripletext(triple), true), triple, 0, scaled));
+    FUZZ_CHECK(Same(Read(tripletext(triple), true), triple, 0, scaled));
     return 0;
 }

@@ -25,13 +25,15 @@
 namespace zentaro::cases {
 
 // One line "inputs | outputs" of a case file. Items are blank-separated; "_" is the
-// empty text, and a double-quoted item may hold blanks (and \" \\ \t \n). Lines
+// empty text, and a double-quoted item may hold blanks (and \" \\ \t \r \n). Lines
 // starting '#' are comments.
 struct Case {
     std::vector<std::string> inputs;
     // What follows the bar as it stands, or the text of a lone quoted item or "_".
     std::string expected;
     std::string where; // file:line
+    // A worked example's working, a line each after "> ".
+    std::vector<std::string> lines = {};
 };
 
 // The items of `text`; stops at a lone "|" when `bar` is given, which then holds
@@ -48,7 +50,7 @@ inline std::vector<std::string> Items(std::string_view text, std::size_t* bar = 
         if (text[i] == '"') {
             for (++i; i < text.size() && text[i] != '"'; ++i) {
                 const char c = text[i] == '\\' && i + 1 < text.size() ? text[++i] : '\0';
-                item += c == '\0' ? text[i] : c == 't' ? '\t' : c == 'n' ? '\n' : c;
+                item += c == '\0' ? text[i] : c == 't' ? '\t' : c == 'n' ? '\n' : c == 'r' ? '\r' : c;
             }
             ++i;
         } else {
@@ -67,25 +69,30 @@ inline std::vector<std::string> Items(std::string_view text, std::size_t* bar = 
     }
 }
 
-// The cases of tests/data/<path>; a line without a bar is a fault of the file.
-inline std::vector<Case> Read(const std::string& path, std::size_t atLeast = 1)
+// The cases of tests/data/<path>; a line without a bar is a fault of the file,
+// unless `worked`: then each line is a call, followed by its working.
+inline std::vector<Case> Read(const std::string& path, std::size_t atLeast = 1, bool worked = false)
 {
     std::ifstream file(std::string(ZENTARO_TEST_DATA_DIR) + "/" + path);
     std::vector<Case> cases;
     int number = 0;
     for (std::string line; std::getline(file, line);) {
         ++number;
-        if (line.empty() || line[0] == '#')
+        if (worked && line.starts_with('>') && !cases.empty())
+            cases.back().lines.push_back(line.substr(std::min<std::size_t>(2, line.size())));
+        if (line.empty() || line[0] == '#' || line[0] == '>')
             continue;
         std::size_t bar = std::string::npos;
-        Case c{Items(line, &bar), {}, path + ":" + std::to_string(number)};
-        if (bar == std::string::npos) {
+        Case c{Items(line, worked ? nullptr : &bar), {}, path + ":" + std::to_string(number)};
+        if (bar == std::string::npos && !worked) {
             ADD_FAILURE() << c.where << ": no \" | \"";
             continue;
         }
-        std::string rest = line.substr(bar + (bar < line.size() && line[bar] == ' ' ? 1 : 0));
-        const std::vector<std::string> outputs = Items(rest);
-        c.expected = outputs.size() == 1 && (rest.starts_with('"') || rest == "_") ? outputs[0] : rest;
+        if (!worked) {
+            std::string rest = line.substr(bar + (bar < line.size() && line[bar] == ' ' ? 1 : 0));
+            const std::vector<std::string> outputs = Items(rest);
+            c.expected = outputs.size() == 1 && (rest.starts_with('"') || rest == "_") ? outputs[0] : rest;
+        }
         cases.push_back(c);
     }
     EXPECT_GE(cases.size(), atLeast) << path;
@@ -143,12 +150,15 @@ template <typename Call> std::vector<std::string> WorkingOf(Call&& call)
     return lines;
 }
 
-// A working ends by stating the answer: its last line ends with `tail`.
-inline void ExpectLastLineEndsWith(const std::vector<std::string>& lines, const std::string& tail)
+// The answer, with a complaint after it unless the working ends with `tail` (the
+// answer itself by default), so that a table comparing answers checks the working too.
+inline std::string EndingWith(const std::string& answer, const std::vector<std::string>& lines,
+                              const std::string& tail = {})
 {
-    ASSERT_FALSE(lines.empty()) << "no working";
-    EXPECT_TRUE(lines.back().ends_with(tail))
-        << "the last line \"" << lines.back() << "\" does not end with \"" << tail << "\"";
+    const std::string& end = tail.empty() ? answer : tail;
+    if (!lines.empty() && lines.back().ends_with(end))
+        return answer;
+    return answer + " [the working ends '" + (lines.empty() ? "" : lines.back()) + "']";
 }
 
 // For computations that show messages, when only the working is wanted.
@@ -196,13 +206,13 @@ template <typename Call> Function WithMessages(Call call)
     };
 }
 
-// Runs every case of tests/data/<path> through the function its first input
-// names, on the other inputs, and compares the outcome with what follows the bar.
-// Each function must have a case.
-inline void Run(const std::string& path, const std::map<std::string, Function>& functions)
+// Runs each case through the function its first input names, on the other inputs;
+// each function must have a case.
+template <typename F, typename Check>
+void Dispatch(const std::string& path, bool worked, const std::map<std::string, F>& functions, Check check)
 {
     std::map<std::string, int> used;
-    for (const Case& c : Read(path)) {
+    for (const Case& c : Read(path, 1, worked)) {
         SCOPED_TRACE(c.where);
         const auto f = c.inputs.empty() ? functions.end() : functions.find(c.inputs[0]);
         if (f == functions.end()) {
@@ -210,49 +220,29 @@ inline void Run(const std::string& path, const std::map<std::string, Function>& 
             continue;
         }
         ++used[f->first];
-        const Args args{{c.inputs.begin() + 1, c.inputs.end()}};
-        EXPECT_EQ(Outcome([&] { return f->second(args); }), c.expected);
+        check(c, f->second, Args{{c.inputs.begin() + 1, c.inputs.end()}});
     }
     for (const auto& [name, function] : functions)
         EXPECT_GT(used[name], 0) << name << " has no case in " << path;
 }
 
+// The cases of tests/data/<path>, each outcome compared with what follows the bar.
+inline void Run(const std::string& path, const std::map<std::string, Function>& functions)
+{
+    Dispatch(path, false, functions, [](const Case& c, const Function& f, const Args& args) {
+        EXPECT_EQ(Outcome([&] { return f(args); }), c.expected);
+    });
+}
+
 // The worked examples of tests/data/<path>, each a line naming the function and
-// its inputs (as a case's inputs) followed by the working it must record, a line
-// each after "> ". Each function must have an example.
+// its inputs (as a case's inputs) followed by the working it must record.
 using Worker = std::function<void(const Args&, Working)>;
 
 inline void RunWorked(const std::string& path, const std::map<std::string, Worker>& workers)
 {
-    struct Example {
-        std::vector<std::string> call, lines;
-        std::string where;
-    };
-    std::vector<Example> examples;
-    std::ifstream file(std::string(ZENTARO_TEST_DATA_DIR) + "/" + path);
-    int number = 0;
-    for (std::string line; std::getline(file, line);) {
-        ++number;
-        if (line.starts_with('>') && !examples.empty())
-            examples.back().lines.push_back(line.substr(std::min<std::size_t>(2, line.size())));
-        else if (!line.empty() && line[0] != '#')
-            examples.push_back({Items(line), {}, path + ":" + std::to_string(number)});
-    }
-    EXPECT_FALSE(examples.empty()) << path;
-    std::map<std::string, int> used;
-    for (const Example& e : examples) {
-        SCOPED_TRACE(e.where);
-        const auto w = e.call.empty() ? workers.end() : workers.find(e.call[0]);
-        if (w == workers.end()) {
-            ADD_FAILURE() << "no such function";
-            continue;
-        }
-        ++used[w->first];
-        const Args args{{e.call.begin() + 1, e.call.end()}};
-        EXPECT_EQ(WorkingOf([&](Working working) { w->second(args, working); }), e.lines);
-    }
-    for (const auto& [name, worker] : workers)
-        EXPECT_GT(used[name], 0) << name << " has no example in " << path;
+    Dispatch(path, true, workers, [](const Case& c, const Worker& w, const Args& args) {
+        EXPECT_EQ(WorkingOf([&](Working working) { w(args, working); }), c.lines);
+    });
 }
 
 } // namespace zentaro::cases

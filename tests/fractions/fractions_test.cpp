@@ -3,6 +3,7 @@
 #include "fractions/gcd.h"
 
 #include "conventions/case_file.h"
+#include "support/numeral_check.h"
 
 namespace zentaro::fractions {
 namespace {
@@ -41,14 +42,12 @@ std::string Written(const Args& a)
         target = text;
     };
     const std::string error = Outcome([&] { impropertomixed(a[0], a[1], into); });
-    if (error.empty()) {
-        cases::ExpectLastLineEndsWith(cases::WorkingOf([&](Working w) {
-                                          impropertomixed(
-                                              a[0], a[1], [](MixedField, std::string_view) {}, w);
-                                      }),
-                                      " = " + Said(fields));
-    }
-    return Show(fields) + (error.empty() ? "" : " " + error);
+    const auto lines = cases::WorkingOf([&](Working w) {
+        impropertomixed(
+            a[0], a[1], [](MixedField, std::string_view) {}, w);
+    });
+    return cases::EndingWith(Show(fields) + (error.empty() ? "" : " " + error), lines,
+                             error.empty() ? " = " + Said(fields) : error);
 }
 
 TEST(Fractions, CaseTable)
@@ -64,20 +63,16 @@ TEST(Fractions, CaseTable)
                    {"gcd", [](const Args& a) { return gcd(std::stoi(a[0]), std::stoi(a[1])).ToText(); }},
                    {"answer",
                     [&](const Args& a) {
-                        const MixedText answer = fracanswer(op(a[0]), a[1], a[2], a[3], a[4]);
-                        cases::ExpectLastLineEndsWith(
-                            cases::WorkingOf([&](Working w) { fracanswer(op(a[0]), a[1], a[2], a[3], a[4], w); }),
-                            " = " + Said(answer));
-                        return Show(answer);
+                        const auto run = [&](Working w) { return fracanswer(op(a[0]), a[1], a[2], a[3], a[4], w); };
+                        const MixedText answer = run({});
+                        return cases::EndingWith(Show(answer), cases::WorkingOf(run), " = " + Said(answer));
                     }},
                    {"improper",
                     [](const Args& a) {
                         const auto withWorking = [&](auto convert) {
-                            const ImproperText shown = convert(a[0], a[1], a[2], Working());
-                            cases::ExpectLastLineEndsWith(
-                                cases::WorkingOf([&](Working w) { convert(a[0], a[1], a[2], w); }),
-                                " = " + Show(shown));
-                            return Show(shown);
+                            const auto run = [&](Working w) { return convert(a[0], a[1], a[2], w); };
+                            const std::string shown = Show(run({}));
+                            return cases::EndingWith(shown, cases::WorkingOf(run), " = " + shown);
                         };
                         return Outcome([&] { return withWorking(improperanswer); }) + " " +
                                Outcome([&] { return withWorking(mixedtoimproper); });
@@ -86,27 +81,34 @@ TEST(Fractions, CaseTable)
                });
 }
 
-// The signed divisor by repeated subtraction, as first defined.
-std::int32_t BySubtraction(std::int32_t x, std::int32_t y)
-{
-    if (x == 0)
-        x = y;
-    else if (y == 0)
-        y = x;
-    const std::int32_t s = (x < 0) != (y < 0) ? -1 : 1;
-    x = std::abs(x);
-    y = std::abs(y);
-    while (x != y)
-        (x > y ? x : y) -= std::min(x, y);
-    return s * x;
-}
-
 TEST(Gcd, KeepsTheSignsOfRepeatedSubtraction)
 {
     for (std::int32_t a = -30; a <= 30; ++a) {
         for (std::int32_t b = -30; b <= 30; ++b)
-            ASSERT_EQ(gcd(a, b).ToDouble(), BySubtraction(a, b)) << a << ", " << b;
+            ASSERT_EQ(gcd(a, b).ToDouble(), testing::numeral_check::SubtractionGcd(a, b)) << a << ", " << b;
     }
+}
+
+// The working of the fractions window, line by line, against steps worked by hand.
+
+cases::Worker Operation(FracOp op)
+{
+    return [op](const Args& a, Working w) { fracanswer(op, a[0], a[1], a[2], a[3], w); };
+}
+
+TEST(FractionsWorking, WorkedExamplesLineByLine)
+{
+    cases::RunWorked("fractions/working.txt",
+                     {{"add", Operation(FracOp::Add)},
+                      {"divide", Operation(FracOp::Divide)},
+                      {"gcd", [](const Args& a, Working w) { gcd(std::stoi(a[0]), std::stoi(a[1]), w); }},
+                      {"impropertomixed",
+                       [](const Args& a, Working w) {
+                           impropertomixed(
+                               a[0], a[1], [](MixedField, std::string_view) {}, w);
+                       }},
+                      {"mixedtoimproper", [](const Args& a, Working w) { mixedtoimproper(a[0], a[1], a[2], w); }},
+                      {"improperanswer", [](const Args& a, Working w) { improperanswer(a[0], a[1], a[2], w); }}});
 }
 
 } // namespace

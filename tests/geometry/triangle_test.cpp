@@ -1,8 +1,11 @@
+#include "geometry/triangle.h"
 #include "geometry/triangle_solution.h"
 #include "geometry/vectors.h"
 
 #include "conventions/case_file.h"
-#include "conventions/steps.h"
+#include "support/triangle_check.h"
+
+#include <random>
 
 namespace zentaro::geometry {
 namespace {
@@ -13,14 +16,12 @@ using cases::Text;
 // solvetriangle with every question answered by the reply, if the case gives one.
 std::string Solve(const Args& a)
 {
-    const std::map<std::string, Mode> modes = {{"asa", Mode::TwoAnglesAndSide},
-                                               {"sas", Mode::TwoSidesAndAngle},
-                                               {"sss", Mode::ThreeSides},
-                                               {"ssa", Mode::AmbiguousCase}};
+    // The modes are numbered from 1 in this order.
+    const auto mode = static_cast<Mode>(1 + std::string_view("asa sas sss ssa").find(a[0]) / 4);
     std::string asked;
     std::vector<std::string> steps;
     const Solution solution = solvetriangle(
-        modes.at(a[0]), {a[1], a[2], a[3], a[4], a[5], a[6]},
+        mode, {a[1], a[2], a[3], a[4], a[5], a[6]},
         [&](std::string_view prompt, std::string_view title, std::string_view preset) {
             EXPECT_EQ(std::string(title) + "|" + std::string(preset), "Ambiguous Case!|a1");
             asked += " [" + std::string(prompt) + "]";
@@ -60,7 +61,7 @@ TEST(Geometry, CaseTable)
                  std::vector<std::string> steps;
                  const std::string there = angletext(At(a, 0), At(a, 3), Working(steps)),
                                    back = angletext(At(a, 3), At(a, 0));
-                 return there == back ? steps::EndingWith(there, steps) : there + " one way, " + back + " the other";
+                 return there == back ? cases::EndingWith(there, steps) : there + " one way, " + back + " the other";
              }},
             {"modulus", [](const Args& a) { return Text(modulus(At(a, 0))); }},
             {"scalarab",
@@ -79,6 +80,55 @@ TEST(Geometry, CaseTable)
                                  a.number(6), a.number(7), a.number(8)));
              }},
         });
+}
+
+// The working of the vector and triangle windows, line by line, against steps
+// worked by hand.
+TEST(Working, GeometryStepsMatchTheStepsWorkedByHand)
+{
+    cases::RunWorked("geometry/working.txt",
+                     {{"vectors",
+                       [](const Args& a, Working w) {
+                           const Vector u = At(a, 0), v = At(a, 3);
+                           modulus(u, "|a|", w);
+                           modulus(v, "|b|", w);
+                           scalarab(u.i, u.j, u.k, v.i, v.j, v.k, w);
+                           angletext(u, v, w);
+                           sumtext(u, v, w);
+                           differencetext(u, v, w);
+                           vectorab(u.i, u.j, u.k, v.i, v.j, v.k, w);
+                           modvectorab(u.i, u.j, u.k, v.i, v.j, v.k, w);
+                       }},
+                      {"triple",
+                       [](const Args& a, Working w) {
+                           const Vector p = At(a, 0), q = At(a, 3), r = At(a, 6);
+                           det(p.i, p.j, p.k, q.i, q.j, q.k, r.i, r.j, r.k, w);
+                           tripletext(vectortriple(p, q, r, w), w);
+                       }},
+                      {"sss", [](const Args& a, Working w) { solvesss(a.number(0), a.number(1), a.number(2), w); }},
+                      {"asa", [](const Args& a, Working w) { solveasa(a.number(0), a.number(1), a.number(2), w); }},
+                      {"ssa", [](const Args& a, Working w) {
+                           const std::string chosen = a[3];
+                           solvessa(
+                               a.number(0), a.number(1), a.number(2), [chosen](double, double) { return chosen; }, w);
+                       }}});
+}
+
+// Random data for every mode and reply; of three sides between 1 and 100 many
+// fit a well-shaped triangle, which the other modes then solve again.
+TEST(TriangleProperty, EveryModeAgreesWithTheLawsOfTrianglesAndWithTheOtherModes)
+{
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<long long> angle(1, 179999), side(100, 10000);
+    const char* const replies[] = {"a1", "a2", ""};
+    for (int k = 0; k < 20000; ++k) {
+        const int mode = k % 4;
+        long long parts[3];
+        for (int i = 0; i < 3; ++i)
+            parts[i] = testing::IsAngle(mode, i) ? angle(random) : side(random);
+        ASSERT_EQ(testing::CheckTriangle(mode, parts, replies[k / 4 % 3]), "")
+            << mode << ": " << parts[0] << ", " << parts[1] << ", " << parts[2];
+    }
 }
 
 } // namespace

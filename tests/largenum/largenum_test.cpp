@@ -1,11 +1,14 @@
 #include "largenum/addsub.h"
+#include "largenum/period.h"
 #include "largenum/reciprocal.h"
 
 #include "conventions/case_file.h"
 #include "conventions/parse.h"
 #include "support/large_number_check.h"
 
+#include <algorithm>
 #include <random>
+#include <vector>
 
 namespace zentaro::largenum {
 namespace {
@@ -26,11 +29,8 @@ std::string Checked(const Args& a, const ShowMessage& message, Compute compute, 
     const auto answer = compute(a, message, Working());
     const auto lines = cases::WorkingOf([&](Working w) { compute(a, cases::kIgnoreMessages, w); });
     const std::string shown = answer ? std::string(*answer) : "";
-    if (!answer || shown.empty())
-        cases::ExpectLastLineEndsWith(lines, refusal);
-    else if (shown != "- ")
-        cases::ExpectLastLineEndsWith(lines, " = " + shown);
-    return answer ? shown : "(nothing)";
+    return cases::EndingWith(answer ? shown : "(nothing)", lines,
+                             shown.empty() || shown == "- " ? refusal : " = " + shown);
 }
 
 TEST(LargeNumbers, CaseTable)
@@ -48,6 +48,11 @@ TEST(LargeNumbers, CaseTable)
     const std::string positive(kPositiveIntegersOnly), whole(kWholeNumbersOnly);
     cases::Run("largenum/largenum.txt",
                {
+                   {"period",
+                    [](const Args& a) {
+                        const DecimalPeriod p = decimalperiod(std::stoull(a[0]));
+                        return cases::Text(p.start) + " " + cases::Text(p.length);
+                    }},
                    {"add", cases::WithMessages([&](const Args& a, const ShowMessage& message) {
                         return Checked(a, message, sum, positive);
                     })},
@@ -99,8 +104,44 @@ TEST(Reciprocal, CutsTheDigitCountAt2000AfterOneMessage)
 TEST(Reciprocal, AgreesWithPlainLongDivisionUpTo15Digits)
 {
     for (const unsigned long long x :
-         {2ull, 3ull, 97ull, 1234567ull, 999999999999989ull, 100000000000000ull + 7, 999999999999999ull, 65536ull}) {
+         {2ull, 3ull, 97ull, 1234567ull, 999999999999989ull, 100000000000000ull + 7, 999999999999999ull, 65536ull})
         EXPECT_EQ(testing::CheckReciprocal(std::to_string(x), "60"), "") << x;
+}
+
+// The working of the adder-subtracter and the reciprocal, line by line against
+// steps worked by hand, and the period of 1/x against the remainders themselves.
+
+TEST(LargeNumbersWorking, WorkedExamplesLineByLine)
+{
+    const ShowMessage& any = cases::kIgnoreMessages;
+    cases::RunWorked("largenum/working.txt", {{"bigadd", [&](const Args& a, Working w) { bigadd(a[0], a[1], any, w); }},
+                                              {"bigsub", [&](const Args& a, Working w) { bigsub(a[0], a[1], any, w); }},
+                                              {"recipdigits", [&](const Args& a, Working w) {
+                                                   recipdigits(
+                                                       a[0], a[1], any, [](std::string_view) {}, w);
+                                               }}});
+}
+
+// Where the remainders of the long division first come back: the digits from
+// that remainder's first visit repeat, as often as the visits between.
+std::pair<unsigned, std::uint64_t> ByRemainders(std::uint64_t x)
+{
+    std::vector<int> seenAt(x, -1);
+    std::uint64_t remainder = 1 % x;
+    for (int position = 0; remainder != 0; ++position) {
+        if (seenAt[remainder] >= 0)
+            return {static_cast<unsigned>(seenAt[remainder]), static_cast<std::uint64_t>(position - seenAt[remainder])};
+        seenAt[remainder] = position;
+        remainder = remainder * 10 % x;
+    }
+    return {static_cast<unsigned>(std::count_if(seenAt.begin(), seenAt.end(), [](int at) { return at >= 0; })), 0};
+}
+
+TEST(DecimalPeriod, AgreesWithTheRemaindersUpTo5000)
+{
+    for (std::uint64_t x = 1; x <= 5000; ++x) {
+        const DecimalPeriod p = decimalperiod(x);
+        ASSERT_EQ(std::pair(p.start, p.length), ByRemainders(x)) << x;
     }
 }
 

@@ -58,12 +58,10 @@ inline std::string Typed(const year_month_day& date)
 // What dat writes: each part after a blank.
 inline std::string Written(const year_month_day& date)
 {
-    return std::string(" ")
-        .append(std::to_string(static_cast<unsigned>(date.day())))
-        .append("/ ")
-        .append(std::to_string(static_cast<unsigned>(date.month())))
-        .append("/ ")
-        .append(std::to_string(static_cast<int>(date.year())));
+    char text[40];
+    std::snprintf(text, sizeof text, " %u/ %u/ %d", static_cast<unsigned>(date.day()),
+                  static_cast<unsigned>(date.month()), static_cast<int>(date.year()));
+    return text;
 }
 
 inline long long MonthNumber(const year_month_day& date)
@@ -165,11 +163,9 @@ inline std::string CheckShifts(const std::chrono::year_month_day& date, double a
     const long long index = MonthNumber(date) + monthCount - 1 + 12 * 1700; // months from January of year 0
     const long long y = index >= 0 ? index / 12 : -((-index + 11) / 12);
     std::string shifted;
-    try {
-        shifted = dates::ShiftedDate(text, std::to_string(monthCount), Unit::Months, Direction::Forward);
-    } catch (const RuntimeError& error) {
-        PROPERTY(error.code() == ErrorCode::Overflow);
-    }
+    const ErrorCode failure = Failure(
+        [&] { shifted = dates::ShiftedDate(text, std::to_string(monthCount), Unit::Months, Direction::Forward); });
+    PROPERTY(failure == ErrorCode{} || failure == ErrorCode::Overflow);
     if (y < 1 || y > 32767 || MonthNumber(date) + monthCount < INT32_MIN || MonthNumber(date) + monthCount > INT32_MAX)
         PROPERTY(shifted.empty());
     else {

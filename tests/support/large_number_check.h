@@ -23,21 +23,14 @@ namespace large_number_check {
 // zero), or nothing for any other text.
 inline std::optional<std::string> Normalised(const std::string& text)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && blank(text[first]))
-        ++first;
-    while (last > first && blank(text[last - 1]))
-        --last;
-    std::string digits;
-    for (std::size_t i = first; i < last; ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return std::nullopt;
-        if (!digits.empty() || text[i] != '0')
-            digits += text[i];
-    }
-    return digits.empty() ? "0" : digits;
+    const char* const blanks = " \t\r\n";
+    const std::size_t first = text.find_first_not_of(blanks);
+    const std::string digits =
+        first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(blanks) - first + 1);
+    if (digits.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const std::size_t lead = digits.find_first_not_of('0');
+    return lead == std::string::npos ? "0" : digits.substr(lead);
 }
 
 inline bool Less(const std::string& x, const std::string& y)
@@ -94,7 +87,9 @@ inline std::string CheckSumAndDifference(const std::string& a, const std::string
     }
     PROPERTY(!tooLong && sum && difference && messages == 0);
     PROPERTY(*sum == Columns(*x, *y, 1));
-    PROPERTY(*difference == (Less(*x, *y) ? "-" + Columns(*y, *x, -1) : Columns(*x, *y, -1)));
+    const bool negative = Less(*x, *y);
+    PROPERTY(difference->starts_with(negative ? "-" : "") &&
+             difference->substr(negative ? 1 : 0) == (negative ? Columns(*y, *x, -1) : Columns(*x, *y, -1)));
 
     // The result is a valid input again: (a + b) - b is a, and b - a is -(a - b).
     const auto back = largenum::bigsub(*sum, b, message);

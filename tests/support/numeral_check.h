@@ -1,9 +1,13 @@
 #pragma once
 
-// Numerals written out by hand: the Roman numeral of a number by greedy writing,
-// and a whole number's digits in bases 2 to 36 (0-9, then A-Z; nothing for 0).
+// Numbers worked out by hand: the Roman numeral of a number by greedy writing, a
+// whole number's digits in bases 2 to 36 (0-9, then A-Z; nothing for 0), and the
+// signed greatest divisor by repeated subtraction.
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -30,6 +34,22 @@ inline std::string Written(std::uint64_t value, int base)
     for (; value != 0; value /= static_cast<std::uint64_t>(base))
         text.insert(text.begin(), kDigits[value % static_cast<std::uint64_t>(base)]);
     return text;
+}
+
+// As first defined: a 0 takes the other's value, and the divisor is negative when
+// the signs differ. For inputs where it ends quickly.
+template <typename T> T SubtractionGcd(T x, T y)
+{
+    if (x == 0)
+        x = y;
+    else if (y == 0)
+        y = x;
+    const T s = (x < 0) != (y < 0) ? -1 : 1;
+    x = std::abs(x);
+    y = std::abs(y);
+    while (x != y)
+        (x > y ? x : y) -= std::min(x, y);
+    return s * x;
 }
 
 } // namespace zentaro::testing::numeral_check

@@ -42,18 +42,6 @@ inline bool ReadDecimal(const std::string& text, Complex& x1, Complex& x2, bool&
            end == static_cast<int>(text.size());
 }
 
-// Close enough against the size of the largest root: a small root found by
-// cancellation carries the rounding of the large one.
-inline bool Near(const Complex& x, const Complex& y, double scale)
-{
-    return std::fabs(x.re - y.re) <= 1e-9 * scale && std::fabs(x.im - y.im) <= 1e-9 * scale;
-}
-
-inline double Size(const Complex& x)
-{
-    return std::max(std::fabs(x.re), std::fabs(x.im));
-}
-
 // Some step of the formula leaves the double range.
 inline bool Overflows(double b, double c, double d)
 {
@@ -159,8 +147,14 @@ inline std::string CheckExactRoots(long long b, long long c, long long d)
     PROPERTY(ReadDecimal(algebra::decimalroots(static_cast<double>(b), static_cast<double>(c), static_cast<double>(d)),
                          d1, d2, complex));
     const Complex x1 = value(m[4]), x2 = value(m[9]);
-    const double scale = std::max({1.0, Size(x1), Size(x2), Size(d1), Size(d2)});
-    PROPERTY((Near(x1, d1, scale) && Near(x2, d2, scale)) || (Near(x1, d2, scale) && Near(x2, d1, scale)));
+    // Close enough against the size of the largest root: a small root found by
+    // cancellation carries the rounding of the large one.
+    const auto size = [](const Complex& x) { return std::max(std::fabs(x.re), std::fabs(x.im)); };
+    const double scale = std::max({1.0, size(x1), size(x2), size(d1), size(d2)});
+    const auto near = [&](const Complex& x, const Complex& y) {
+        return std::fabs(x.re - y.re) <= 1e-9 * scale && std::fabs(x.im - y.im) <= 1e-9 * scale;
+    };
+    PROPERTY((near(x1, d1) && near(x2, d2)) || (near(x1, d2) && near(x2, d1)));
     return CheckDecimalRoots(static_cast<double>(b), static_cast<double>(c), static_cast<double>(d));
 }
 

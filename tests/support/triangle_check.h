@@ -129,32 +129,19 @@ inline std::string CheckTriangle(int mode, const long long (&parts)[3], const st
     for (int i = 0; i < 3; ++i)
         given[i] = static_cast<double>(parts[i]) / (IsAngle(mode, i) ? 1000 : 100);
     const auto [p, q, r] = given;
-    if (mode == 0) {
-        const Solution solution = geometry::solveasa(p, q, r);
-        PROPERTY((solution.outcome == Outcome::Solved) == (y + z < 180000));
-        if (solution.outcome == Outcome::Solved) {
-            PROPERTY(solution.triangle.a == p && solution.triangle.B == q && solution.triangle.C == r);
-            PROPERTY_HOLDS(CheckSolved(solution.triangle, 0));
-        }
-        return {};
-    }
-    if (mode == 1) {
-        const Solution solution = geometry::solvesas(p, q, r);
-        PROPERTY((solution.outcome == Outcome::Solved) == (x < 180000));
-        if (solution.outcome == Outcome::Solved) {
-            PROPERTY(solution.triangle.A == p && solution.triangle.b == q && solution.triangle.c == r);
-            PROPERTY_HOLDS(CheckSolved(solution.triangle, 0));
-        }
-        return {};
-    }
-    if (mode == 2) {
-        const Solution solution = geometry::solvesss(p, q, r);
-        const bool fits = x + y > z && y + z > x && z + x > y;
+    if (mode < 3) {
+        const Solution solution = mode == 0   ? geometry::solveasa(p, q, r)
+                                  : mode == 1 ? geometry::solvesas(p, q, r)
+                                              : geometry::solvesss(p, q, r);
+        const bool fits = mode == 0 ? y + z < 180000 : mode == 1 ? x < 180000 : x + y > z && y + z > x && z + x > y;
         PROPERTY((solution.outcome == Outcome::Solved) == fits);
         if (fits) {
-            PROPERTY(solution.triangle.a == p && solution.triangle.b == q && solution.triangle.c == r);
-            PROPERTY_HOLDS(CheckSolved(solution.triangle, 0));
-            PROPERTY_HOLDS(CheckOtherModes(solution.triangle));
+            const Triangle& t = solution.triangle;
+            const double kept[3][3] = {{t.a, t.B, t.C}, {t.A, t.b, t.c}, {t.a, t.b, t.c}};
+            PROPERTY(kept[mode][0] == p && kept[mode][1] == q && kept[mode][2] == r);
+            PROPERTY_HOLDS(CheckSolved(t, 0));
+            if (mode == 2)
+                PROPERTY_HOLDS(CheckOtherModes(t));
         }
         return {};
     }
