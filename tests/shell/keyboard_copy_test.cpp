@@ -10,7 +10,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -24,60 +23,33 @@
 namespace zentaro::shell {
 namespace {
 
-using testing::Collect;
 using testing::Name;
 
-struct KeyCase {
-    std::string form, focus, presses, disabled; // "" for the window itself, none, none
-    std::vector<std::string> replies;
-    std::string copied;
-};
-
-void PrintTo(const KeyCase& c, std::ostream* os)
-{
-    *os << c.form << " " << c.focus;
-}
-
-std::vector<KeyCase> KeyCases()
-{
-    std::vector<KeyCase> keys;
-    for (const cases::Case& c : cases::Read("controls/keys.txt"))
-        keys.push_back({c.inputs.at(0),
-                        c.inputs.at(1),
-                        c.inputs.at(2),
-                        c.inputs.at(3),
-                        {c.inputs.begin() + 4, c.inputs.end()},
-                        c.expected});
-    return keys;
-}
-
-class KeyboardAndCopy : public ::testing::TestWithParam<KeyCase> {
+// A case is a line of controls/keys.txt (its columns are explained there).
+class KeyboardAndCopy : public ::testing::TestWithParam<cases::Case> {
 protected:
     void SetUp() override
     {
-        QFile file(QStringLiteral(ZENTARO_SCREENSHOT_SCRIPTS));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         QString error;
-        const auto scripts = tools::ParseScripts(file.readAll(), error);
+        const auto scripts = tools::ReadScripts(QStringLiteral(ZENTARO_SCREENSHOT_SCRIPTS), error);
         ASSERT_TRUE(scripts.has_value()) << error.toStdString();
-        const QString form = QString::fromStdString(GetParam().form);
-        const auto script = scripts->find(form);
-        if (script != scripts->end()) {
+        if (const auto script = scripts->find(form()); script != scripts->end()) {
             const tools::ScriptResult result =
-                tools::RunScript([&] { return app.windows().show(form); }, script->second);
+                tools::RunScript([&] { return app.windows().show(form()); }, script->second);
             ASSERT_EQ(result.error.toStdString(), "");
         }
         dialogs.emplace();
     }
     void TearDown() override { dialogs->checkDone(); }
 
+    QString form() const { return QString::fromStdString(GetParam().inputs.at(0)); }
     // The window under test, shown, active and with the focus where the case puts it.
     QWidget* focused()
     {
-        QWidget* window = app.windows().show(QString::fromStdString(GetParam().form));
+        QWidget* window = app.windows().show(form());
         QApplication::setActiveWindow(window);
-        QWidget* focus =
-            GetParam().focus.empty() ? window : window->findChild<QWidget*>(QString::fromStdString(GetParam().focus));
+        const std::string& name = GetParam().inputs.at(1);
+        QWidget* focus = name.empty() ? window : window->findChild<QWidget*>(QString::fromStdString(name));
         EXPECT_NE(focus, nullptr);
         focus->setFocus();
         QApplication::processEvents();
@@ -88,15 +60,15 @@ protected:
     std::optional<testing::DialogScript> dialogs;
 };
 
-TEST_P(KeyboardAndCopy, EnterPressesItsButtonEscapeOnlyOkAndCtrlShiftCCopiesTheWindow)
+// Last, every answer the window shows, in a field (some answer fields can be
+// typed into) or in a label, selects and copies with Ctrl+A and Ctrl+C.
+TEST_P(KeyboardAndCopy, EnterPressesItsButtonEscapeOnlyOkCtrlShiftCCopiesTheWindowAndCtrlACCopiesEachAnswer)
 {
-    const KeyCase& c = GetParam();
-    const bool information = c.form == "frmAbout" || c.form == "helpfrm";
-    if (!c.disabled.empty())
-        app.windows()
-            .find(QString::fromStdString(c.form))
-            ->findChild<QAbstractButton*>(QString::fromStdString(c.disabled))
-            ->setEnabled(false);
+    const std::vector<std::string>& in = GetParam().inputs;
+    const std::string& copied = GetParam().expected;
+    const bool information = form() == "frmAbout" || form() == "helpfrm";
+    if (!in.at(3).empty())
+        app.windows().find(form())->findChild<QAbstractButton*>(QString::fromStdString(in[3]))->setEnabled(false);
     const struct {
         int key;
         Qt::KeyboardModifiers modifiers;
@@ -106,9 +78,9 @@ TEST_P(KeyboardAndCopy, EnterPressesItsButtonEscapeOnlyOkAndCtrlShiftCCopiesTheW
                 {Qt::Key_Escape, Qt::NoModifier, information}};
     for (const auto& key : keys) {
         SCOPED_TRACE(QTest::toString(QKeySequence(key.key)));
-        for (std::size_t i = 0; key.presses && i < c.replies.size(); ++i)
-            dialogs->input(QString::fromStdString(statistics::xprompt(static_cast<int>(i) + 1)),
-                           QString::fromStdString(c.replies[i]), "Data Required");
+        for (std::size_t i = 4; key.presses && i < in.size(); ++i)
+            dialogs->input(QString::fromStdString(statistics::xprompt(static_cast<int>(i) - 3)),
+                           QString::fromStdString(in[i]), "Data Required");
         QWidget* focus = focused();
         std::map<std::string, std::unique_ptr<QSignalSpy>> spies;
         for (QAbstractButton* button : focus->window()->findChildren<QAbstractButton*>())
@@ -116,9 +88,9 @@ TEST_P(KeyboardAndCopy, EnterPressesItsButtonEscapeOnlyOkAndCtrlShiftCCopiesTheW
         QTest::keyClick(focus, static_cast<Qt::Key>(key.key), key.modifiers);
         QApplication::processEvents();
         for (const auto& [name, spy] : spies)
-            EXPECT_EQ(spy->count(), key.presses && name == c.presses ? 1 : 0) << name;
+            EXPECT_EQ(spy->count(), key.presses && name == in.at(2) ? 1 : 0) << name;
     }
-    if (c.copied.empty())
+    if (copied.empty())
         return;
     QWidget* window = focused()->window();
     EXPECT_TRUE(window->isVisible());
@@ -128,21 +100,11 @@ TEST_P(KeyboardAndCopy, EnterPressesItsButtonEscapeOnlyOkAndCtrlShiftCCopiesTheW
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     const QStringList lines = QApplication::clipboard()->text().split('\n');
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const QString& l) {
-        return l.startsWith(QString::fromStdString(c.copied));
+        return l.startsWith(QString::fromStdString(copied));
     })) << QApplication::clipboard()->text().left(2000).toStdString();
-}
 
-// Every answer the window shows, in a field (some answer fields can be typed
-// into) or in a label, selects and copies with the keyboard.
-TEST_P(KeyboardAndCopy, EveryAnswerSelectsAndCopiesWithCtrlAAndCtrlC)
-{
-    if (GetParam().copied.empty())
-        GTEST_SKIP() << "no answers";
-    QWidget* window = focused()->window();
-    std::vector<QWidget*> controls;
-    Collect(window, controls);
     int answers = 0;
-    for (QWidget* control : controls) {
+    for (QWidget* control : testing::FormControls(window)) {
         auto* label = qobject_cast<QLabel*>(control);
         auto* line = qobject_cast<QLineEdit*>(control);
         auto* area = qobject_cast<QPlainTextEdit*>(control);
@@ -166,10 +128,8 @@ TEST_P(KeyboardAndCopy, EveryAnswerSelectsAndCopiesWithCtrlAAndCtrlC)
     EXPECT_GT(answers, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Known, KeyboardAndCopy, ::testing::ValuesIn(KeyCases()),
-                         [](const ::testing::TestParamInfo<KeyCase>& info) {
-                             return info.param.form + "_" + std::to_string(info.index);
-                         });
+INSTANTIATE_TEST_SUITE_P(Known, KeyboardAndCopy, ::testing::ValuesIn(cases::Read("controls/keys.txt")),
+                         [](const auto& info) { return info.param.inputs.at(0) + "_" + std::to_string(info.index); });
 
 } // namespace
 } // namespace zentaro::shell
