@@ -20,6 +20,14 @@
 #include <memory>
 #include <optional>
 
+namespace zentaro::cases {
+// A failing case is named by its line.
+static void PrintTo(const Case& c, std::ostream* os)
+{
+    *os << c.where;
+}
+} // namespace zentaro::cases
+
 namespace zentaro::shell {
 namespace {
 
