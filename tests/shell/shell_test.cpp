@@ -163,8 +163,10 @@ TEST(Handler, ARunTimeErrorStopsTheHandlerAndIsReportedByNumberAndText)
 // every window.)
 TEST(Artwork, PicturesHoldADevicePixelForEachOneOfTheScreen)
 {
-    const QImage sharp = DrawStartupPicture(QSize(440, 200), 2.0).toImage();
+    const QPixmap picture = DrawStartupPicture(QSize(440, 200), 2.0);
+    EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(440, 200));
     EXPECT_EQ(DrawIcon(40, 2.0).size(), QSize(80, 80));
+    const QImage sharp = picture.toImage();
     int blocksWithDetail = 0;
     for (int y = 0; y + 1 < sharp.height(); y += 2) {
         for (int x = 0; x + 1 < sharp.width(); x += 2) {
