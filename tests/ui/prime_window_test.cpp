@@ -49,7 +49,6 @@ TEST_F(PrimeWindowTest, MessagesAndOverflowLeaveTheRightList)
     dialogs.runtimeError(6, "Overflow");
     click("primegen");
     EXPECT_EQ(text("primestxt"), Listing(2147483600, 2147483647));
-    EXPECT_FALSE(text("primestxt").isEmpty());
 }
 
 // The list is made from its compact form wherever it is read: the whole text,
