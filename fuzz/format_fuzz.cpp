@@ -4,6 +4,7 @@
 #include "conventions/numbers.h"
 #include "fuzz_check.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -32,17 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double ulp = std::nextafter(std::fabs(x), INFINITY) - std::fabs(x);
     FUZZ_CHECK(std::fabs(back - x) <= unit / 2 + 2 * ulp);
 
-    int digits = 0;
-    for (const char c : plain.substr(0, plain.find('E')))
-        digits += (c >= '0' && c <= '9') ? 1 : 0;
-    FUZZ_CHECK(digits <= 16); // a leading "0." adds one
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    FUZZ_CHECK(std::ranges::count_if(plain.substr(0, plain.find('E')), isDigit) <= 16); // a leading "0." adds one
 
     FUZZ_CHECK(spaced[0] == (x < 0 ? '-' : ' '));
     FUZZ_CHECK(plain[0] != ' ');
     const std::string unsignedPlain = x < 0 ? plain.substr(1) : plain;
-    if (unsignedPlain.rfind("0.", 0) == 0)
-        FUZZ_CHECK(spaced.substr(1) == unsignedPlain.substr(1));
-    else
-        FUZZ_CHECK(spaced.substr(1) == unsignedPlain);
+    FUZZ_CHECK(spaced.substr(1) == (unsignedPlain.starts_with("0.") ? unsignedPlain.substr(1) : unsignedPlain));
     return 0;
 }

@@ -9,16 +9,8 @@
 #include <cstring>
 #include <string>
 
-// A broken property aborts, which both libFuzzer and the replay test report.
-#define FUZZ_CHECK(condition)                                                                                          \
-    do {                                                                                                               \
-        if (!(condition)) {                                                                                            \
-            std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition);                      \
-            std::abort();                                                                                              \
-        }                                                                                                              \
-    } while (false)
-
-// The fault a checker shared with the tests reports aborts too.
+// A broken property aborts, which both libFuzzer and the replay test report: the
+// fault a checker shared with the tests reports, or a condition of the target's own.
 inline void FuzzHolds(const std::string& fault)
 {
     if (!fault.empty()) {
@@ -26,6 +18,8 @@ inline void FuzzHolds(const std::string& fault)
         std::abort();
     }
 }
+#define FUZZ_CHECK(condition)                                                                                          \
+    FuzzHolds((condition) ? std::string() : std::string(__FILE__ ":") + std::to_string(__LINE__) + ": " #condition)
 
 // Reads the fuzzer's bytes as a few small numbers and then a text; past the end
 // every number reads as 0, so every input means something.

@@ -4,29 +4,15 @@
 // the double one fails or rounds (half to even) beyond 32 bits.
 #include "conventions/numbers.h"
 #include "fuzz_check.h"
+#include "support/property.h"
 
 #include <cmath>
 #include <cstdint>
 #include <string>
 
-namespace {
-
-// The code of the error `call` raises, or none.
-zentaro::ErrorCode Failure(auto&& call)
-{
-    try {
-        call();
-    } catch (const zentaro::RuntimeError& error) {
-        return error.code();
-    }
-    return zentaro::ErrorCode{};
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    using zentaro::ErrorCode;
+    using zentaro::ErrorCode, zentaro::testing::Failure;
     const std::string text(reinterpret_cast<const char*>(data), size);
     double strict = 0;
     const ErrorCode failure = Failure([&] { strict = zentaro::StrictToDouble(text); });

@@ -2,7 +2,7 @@
 #include "algebra/linear_system.h"
 #include "algebra/quadratic.h"
 
-#include "algebra/case_file.h"
+#include "conventions/case_file.h"
 #include "conventions/numbers.h"
 #include "support/quadratic_roots_check.h"
 
@@ -120,7 +120,7 @@ TEST(Algebra, CaseTablesOfQuadraticsDeterminantsAndSystems)
     for (const auto& [file, solve, shown] :
          {std::tuple{"quadratic.txt", &Quadratic, +glyphs}, std::tuple{"determinant.txt", &Determinant, +same},
           std::tuple{"linear.txt", &Cramer, +same}}) {
-        for (const auto& c : algebra::testing::ReadCases(file)) {
+        for (const auto& c : cases::Read(std::string("algebra/") + file, 11)) {
             SCOPED_TRACE(c.where);
             if (c.expected == "Overflow") {
                 EXPECT_THROW(solve(c.inputs, {}), RuntimeError);

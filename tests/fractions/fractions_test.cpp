@@ -30,6 +30,8 @@ std::string Said(const MixedText& m)
     return (m.whole ? *m.whole + " " : "") + m.numerator + "/" + m.denominator;
 }
 
+void Unwritten(MixedField, std::string_view) {}
+
 // The fields impropertomixed writes, each once, and the error that stopped it.
 std::string Written(const Args& a)
 {
@@ -42,10 +44,7 @@ std::string Written(const Args& a)
         target = text;
     };
     const std::string error = Outcome([&] { impropertomixed(a[0], a[1], into); });
-    const auto lines = cases::WorkingOf([&](Working w) {
-        impropertomixed(
-            a[0], a[1], [](MixedField, std::string_view) {}, w);
-    });
+    const auto lines = cases::WorkingOf([&](Working w) { impropertomixed(a[0], a[1], Unwritten, w); });
     return cases::EndingWith(Show(fields) + (error.empty() ? "" : " " + error), lines,
                              error.empty() ? " = " + Said(fields) : error);
 }
@@ -102,11 +101,7 @@ TEST(FractionsWorking, WorkedExamplesLineByLine)
                      {{"add", Operation(FracOp::Add)},
                       {"divide", Operation(FracOp::Divide)},
                       {"gcd", [](const Args& a, Working w) { gcd(std::stoi(a[0]), std::stoi(a[1]), w); }},
-                      {"impropertomixed",
-                       [](const Args& a, Working w) {
-                           impropertomixed(
-                               a[0], a[1], [](MixedField, std::string_view) {}, w);
-                       }},
+                      {"impropertomixed", [](const Args& a, Working w) { impropertomixed(a[0], a[1], Unwritten, w); }},
                       {"mixedtoimproper", [](const Args& a, Working w) { mixedtoimproper(a[0], a[1], a[2], w); }},
                       {"improperanswer", [](const Args& a, Working w) { improperanswer(a[0], a[1], a[2], w); }}});
 }

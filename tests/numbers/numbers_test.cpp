@@ -22,11 +22,6 @@ namespace numeral_check = testing::numeral_check;
 
 TEST(Numbers, CaseTable)
 {
-    const auto primeList = [](const Args& a, const ShowMessage& message) {
-        const primes::PrimeList list = primes::primelist(a[0], a[1], message);
-        EXPECT_FALSE(list.cancelled);
-        return list.text() + (list.overflow ? " (overflow)" : "");
-    };
     cases::Run("numbers/numbers.txt",
                {
                    {"convert", cases::WithMessages([](const Args& a, const ShowMessage& message) {
@@ -50,7 +45,11 @@ TEST(Numbers, CaseTable)
                         const Tagged exponent = gcdlcm::dmax(a.number(0), a.number(1));
                         return exponent.empty() ? "empty" : exponent.ToText();
                     }},
-                   {"primelist", cases::WithMessages(primeList)},
+                   {"primelist", cases::WithMessages([](const Args& a, const ShowMessage& message) {
+                        const primes::PrimeList list = primes::primelist(a[0], a[1], message);
+                        EXPECT_FALSE(list.cancelled);
+                        return list.text() + (list.overflow ? " (overflow)" : "");
+                    })},
                });
 }
 

@@ -69,16 +69,6 @@ inline long long MonthNumber(const year_month_day& date)
     return static_cast<long long>(static_cast<unsigned>(date.month())) + 12 * (static_cast<int>(date.year()) - 1700);
 }
 
-template <typename F> ErrorCode Failure(F&& call)
-{
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.code();
-    }
-    return ErrorCode{};
-}
-
 } // namespace calendar_check
 
 // A date typed with any day and month that fit two characters and any year that

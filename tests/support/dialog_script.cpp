@@ -18,8 +18,6 @@ DialogScript::DialogScript()
     timer_.start();
 }
 
-DialogScript::~DialogScript() = default;
-
 DialogScript& DialogScript::message(const QString& text, const QString& button, const QString& title)
 {
     expected_.push_back({false, text, title, button});

@@ -17,7 +17,6 @@ namespace zentaro::testing {
 class DialogScript : public QObject {
 public:
     DialogScript();
-    ~DialogScript() override;
 
     // A message box whose text is `text`, answered by the button with that caption.
     DialogScript& message(const QString& text, const QString& button = QStringLiteral("OK"),

@@ -33,11 +33,6 @@ inline std::optional<std::string> Normalised(const std::string& text)
     return lead == std::string::npos ? "0" : digits.substr(lead);
 }
 
-inline bool Less(const std::string& x, const std::string& y)
-{
-    return x.size() != y.size() ? x.size() < y.size() : x < y;
-}
-
 // x + sign·y in right-aligned columns, worked from the last one; x not less than y
 // when subtracting.
 inline std::string Columns(const std::string& x, const std::string& y, int sign)
@@ -87,7 +82,7 @@ inline std::string CheckSumAndDifference(const std::string& a, const std::string
     }
     PROPERTY(!tooLong && sum && difference && messages == 0);
     PROPERTY(*sum == Columns(*x, *y, 1));
-    const bool negative = Less(*x, *y);
+    const bool negative = x->size() != y->size() ? x->size() < y->size() : *x < *y;
     PROPERTY(difference->starts_with(negative ? "-" : "") &&
              difference->substr(negative ? 1 : 0) == (negative ? Columns(*y, *x, -1) : Columns(*x, *y, -1)));
 

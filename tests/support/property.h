@@ -3,6 +3,8 @@
 // A checker of a property gives "" when it holds and otherwise the first condition
 // that failed, so that a table or random test and a fuzz target drive the same one.
 
+#include "conventions/runtime_error.h"
+
 #include <string>
 
 #define PROPERTY(condition)                                                                                            \
@@ -17,3 +19,18 @@
         if (std::string fault = (check); !fault.empty())                                                               \
             return fault;                                                                                              \
     } while (false)
+
+namespace zentaro::testing {
+
+// The code of the run-time error `call` raises, or none.
+template <typename F> ErrorCode Failure(F&& call)
+{
+    try {
+        call();
+    } catch (const RuntimeError& error) {
+        return error.code();
+    }
+    return ErrorCode{};
+}
+
+} // namespace zentaro::testing

@@ -3,7 +3,7 @@
 #include "ui/determinant_window.h"
 #include "ui/linear_system_window.h"
 
-#include "algebra/case_file.h"
+#include "conventions/case_file.h"
 #include "support/window_test.h"
 
 namespace zentaro::ui {
@@ -19,7 +19,7 @@ template <typename Window> class CaseTableTest : public testing::WindowTest<Wind
 protected:
     void run(const std::string& file, const Size (&sizes)[3], const QString& afterOverflow)
     {
-        for (const auto& c : algebra::testing::ReadCases(file)) {
+        for (const auto& c : cases::Read("algebra/" + file)) {
             SCOPED_TRACE(c.where);
             const Size& s = sizes[std::stoi(c.inputs[0]) - 2];
             QStringList values;

@@ -38,19 +38,11 @@ protected:
         qt_handleKeyEvent(window->windowHandle(), QEvent::KeyRelease, code, modifiers, text);
         settle();
     }
-    void tab() { key(Qt::Key_Tab); }
     // Typed where the cursor stands, over the selection if there is one.
     void typed(const QString& text)
     {
         for (const QChar c : text)
             key(c.toUpper().unicode(), Qt::NoModifier, QString(c));
-    }
-    // Typed over whatever the focused field holds.
-    void keys(const QString& text)
-    {
-        key(Qt::Key_A, Qt::ControlModifier);
-        key(Qt::Key_Delete);
-        typed(text);
     }
     void mouse(const char* name, QEvent::Type type)
     {
@@ -94,7 +86,7 @@ TEST_F(DatecalcTest, TabbingThroughTheUntouchedWindowShowsNoMessage)
     for (const char* stop : {"Date11", "Date12", "opndays1", "Command1", "a1", "Date21", "a2", "opndays2", "Command2",
                              "Date22", "Date31", "a3", "opndays3", "Command3", "Date32", "Date4", "Command4", "a4"}) {
         ASSERT_EQ(focused(), stop);
-        tab();
+        key(Qt::Key_Tab);
         dialogs.checkDone();
     }
     EXPECT_EQ(texts("Date11 a2 a3 Date4"), "dd/mm/yyyy|||dd/mm/yyyy");
@@ -128,11 +120,13 @@ TEST_F(DatecalcTest, LeavingADateFieldChecksOnlyWhatWasTyped)
         SCOPED_TRACE(std::string(c.typed) + " " + c.to);
         mouseClick(c.field); // leaves Date12 untouched: no message
         ASSERT_EQ(focused(), c.field);
-        keys(c.typed);
+        key(Qt::Key_A, Qt::ControlModifier); // typed over whatever the field holds
+        key(Qt::Key_Delete);
+        typed(c.typed);
         if (c.refused)
             dialogs.message(kWrongDate);
         if (c.by == Tab) {
-            tab();
+            key(Qt::Key_Tab);
         } else if (c.by == Enter) {
             key(Qt::Key_Enter, Qt::KeypadModifier);
         } else { // the message comes as the button is pressed, before it is released
@@ -188,7 +182,7 @@ TEST_F(DatecalcTest, TypingAfterAClickReplacesAndATypedAmountIsKept)
 {
     mouseClick("Date21");
     typed("28/02/2000");
-    tab();
+    key(Qt::Key_Tab);
     ASSERT_EQ(focused(), "a2");
     EXPECT_EQ(shown("a2"), "");
     typed("1");
@@ -197,7 +191,7 @@ TEST_F(DatecalcTest, TypingAfterAClickReplacesAndATypedAmountIsKept)
     mouseClick("a2");
     EXPECT_EQ(field("a2")->selectedText(), "1");
     typed("2");
-    tab();
+    key(Qt::Key_Tab);
     key(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(shown("a2"), "2");
 
@@ -223,7 +217,7 @@ TEST_F(DatecalcTest, TypingAfterAClickReplacesAndATypedAmountIsKept)
     visitOtherWindow();
     EXPECT_EQ(focused() + " " + shown("Date4"), "Date4 5/12/2026");
     dialogs.message(kWrongDate);
-    tab();
+    key(Qt::Key_Tab);
 }
 
 TEST_F(DatecalcTest, EachButtonAnswersInItsUnit)

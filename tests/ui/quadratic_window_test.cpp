@@ -1,6 +1,6 @@
 #include "ui/quadratic_window.h"
 
-#include "algebra/case_file.h"
+#include "conventions/case_file.h"
 #include "support/window_test.h"
 #include "widgets/symbol_glyphs.h"
 #include "widgets/window_setup.h"
@@ -26,7 +26,7 @@ TEST_F(QuadraticWindowTest, CaseTableAsTheUserSeesIt)
 {
     EXPECT_EQ(window->height(), height(QuadraticWindow::kInputHeight));
     const widgets::WorkingLog* log = widgets::WorkingLogOf(window.get());
-    for (const auto& c : algebra::testing::ReadCases("quadratic.txt")) {
+    for (const auto& c : cases::Read("algebra/quadratic.txt")) {
         SCOPED_TRACE(c.where);
         const QString expected = QString::fromStdString(c.expected);
         const bool refused = expected.startsWith("Please") || expected.startsWith("You");

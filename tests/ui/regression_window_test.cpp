@@ -72,14 +72,10 @@ TEST_F(RegressionWindowTest, CancelKeepsThePairsAndAYTypoIsAskedAgain)
     click("enterxycmd");
     expect("y = ( 2)x +(-1)", kHeading + " 1, 1 ¤  2, 3 ¤ ", true);
 
-    dialogs.input(QString::fromStdString(statistics::xprompt(1)), "1", "Data Required")
-        .input(QString::fromStdString(statistics::yprompt(1)), "2", "Data Required")
-        .input(QString::fromStdString(statistics::xprompt(2)), "3", "Data Required")
-        .input(QString::fromStdString(statistics::yprompt(2)), "4,5", "Data Required")
-        .message("Please enter a number!")
-        .input(QString::fromStdString(statistics::yprompt(2)), " ", "Data Required")
-        .message("Please enter a number!")
-        .input(QString::fromStdString(statistics::yprompt(2)), "4", "Data Required")
+    answer({"1", "2", "3", "4,5"}, false);
+    const QString y2 = QString::fromStdString(statistics::yprompt(2));
+    dialogs.message("Please enter a number!").input(y2, " ", "Data Required").message("Please enter a number!");
+    dialogs.input(y2, "4", "Data Required")
         .input(QString::fromStdString(statistics::xprompt(3)), std::nullopt, "Data Required");
     click("enterxycmd");
     expect("y = ( 1)x +( 1)", kHeading + " 1, 2 ¤  3, 4 ¤ ", true);

@@ -14,10 +14,10 @@ namespace {
 
 class StatisticsWindowTest : public testing::WindowTest<StatisticsWindow> {
 protected:
-    // Announces one box per value and then, when `finish`, one answered "00".
-    void answer(const QStringList& values, bool finish = true)
+    // Announces one box per value (nullopt is Cancel) and then, when `finish`, one answered "00".
+    void answer(const std::vector<std::optional<QString>>& values, bool finish = true)
     {
-        for (qsizetype i = 0; i < values.size() + (finish ? 1 : 0); ++i)
+        for (std::size_t i = 0; i < values.size() + (finish ? 1 : 0); ++i)
             dialogs.input(QString::fromStdString(statistics::xprompt(static_cast<int>(i) + 1)),
                           i < values.size() ? values[i] : QStringLiteral("00"), "Data Required");
     }
@@ -42,12 +42,10 @@ TEST_F(StatisticsWindowTest, ListsTheValuesAndWritesThePopulationFigures)
 
     // Cancel ends the entry as "00" does, with the values so far (the first entry
     // enlarges the window); before the first value it changes nothing.
-    dialogs.input(QString::fromStdString(statistics::xprompt(1)), "1", "Data Required")
-        .input(QString::fromStdString(statistics::xprompt(2)), "2", "Data Required")
-        .input(QString::fromStdString(statistics::xprompt(3)), std::nullopt, "Data Required");
+    answer({"1", "2", std::nullopt}, false);
     click("enterxcmd");
     expect(" 1 ¤  2 ¤ ", "1.5|3|5|0.5|0.25", true);
-    dialogs.input(QString::fromStdString(statistics::xprompt(1)), std::nullopt, "Data Required");
+    answer({std::nullopt}, false);
     click("enterxcmd");
     expect(" 1 ¤  2 ¤ ", "1.5|3|5|0.5|0.25", true);
 

@@ -51,14 +51,6 @@ std::unique_ptr<QWidget> MakeWindow(const std::vector<Control>& controls, const 
     return window;
 }
 
-std::vector<std::string> Names(const std::vector<QWidget*>& widgets)
-{
-    std::vector<std::string> names;
-    for (const QWidget* w : widgets)
-        names.push_back(w->objectName().toStdString());
-    return names;
-}
-
 // The Tab stops of `window` from `first` on, as the focus chain links them.
 std::vector<std::string> FocusChain(QWidget* window, const char* first, std::size_t count)
 {
@@ -95,7 +87,10 @@ TEST(ReadingOrder, GoesByRowsLeftToRightAndKeepsAFramesContentsTogether)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         auto window = MakeWindow(c.controls);
-        EXPECT_EQ(Names(ReadingOrder(window.get())), c.order);
+        std::vector<std::string> names;
+        for (const QWidget* w : ReadingOrder(window.get()))
+            names.push_back(w->objectName().toStdString());
+        EXPECT_EQ(names, c.order);
     }
 }
 
