@@ -5,7 +5,7 @@
 #include "statistics/data_entry.h"
 #include "statistics/regression.h"
 #include "widgets/handler.h"
-#include "widgets/message_box.h"
+#include "widgets/list_entry.h"
 #include "widgets/pasted_text.h"
 #include "widgets/window_setup.h"
 #include "widgets/window_text.h"
@@ -44,32 +44,18 @@ void RegressionWindow::enterxycmd_Click()
 
 void RegressionWindow::pastedata(std::string_view text)
 {
-    std::vector<statistics::PastedReply> replies = statistics::pastedreplies(statistics::EntryKind::Pairs, text);
-    if (replies.empty()) {
-        widgets::MessageBox(this, widgets::FromUtf8(statistics::kNoNumbersPasted));
-        return;
-    }
-    enter(std::move(replies));
+    if (auto replies = widgets::PastedReplies(this, statistics::EntryKind::Pairs, text))
+        enter(std::move(*replies));
 }
 
 void RegressionWindow::enter(std::vector<statistics::PastedReply> pasted)
 {
-    const QString earlierList = xyvaluestxt->toPlainText();
     const QString earlierCaption = regnlbl->text();
-    xyvaluestxt->clear();
     regnlbl->clear();
     const Working working = widgets::RecordWorking(this);
-    statistics::DataEntry entry;
-    {
-        widgets::EntryListField list(xyvaluestxt);
-        entry = statistics::enterdata(
-            statistics::EntryKind::Pairs,
-            statistics::answerpasted(std::move(pasted), list.beforeAsking(widgets::InputCallback(this))),
-            widgets::MessageCallback(this), list.show(), working);
-    }
-    // Cancel before the first pair asked for nothing: the window stays as it was.
+    const statistics::DataEntry entry =
+        widgets::EnterIntoList(this, xyvaluestxt, statistics::EntryKind::Pairs, std::move(pasted), working);
     if (entry.abandoned()) {
-        xyvaluestxt->setPlainText(earlierList);
         regnlbl->setText(earlierCaption);
         return;
     }

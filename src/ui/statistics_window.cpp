@@ -6,7 +6,7 @@
 #include "statistics/data_entry.h"
 #include "statistics/summary.h"
 #include "widgets/handler.h"
-#include "widgets/message_box.h"
+#include "widgets/list_entry.h"
 #include "widgets/pasted_text.h"
 #include "widgets/symbol_glyphs.h"
 #include "widgets/window_setup.h"
@@ -53,32 +53,17 @@ void StatisticsWindow::enterxcmd_Click()
 
 void StatisticsWindow::pastedata(std::string_view text)
 {
-    std::vector<statistics::PastedReply> replies = statistics::pastedreplies(statistics::EntryKind::Values, text);
-    if (replies.empty()) {
-        widgets::MessageBox(this, widgets::FromUtf8(statistics::kNoNumbersPasted));
-        return;
-    }
-    enter(std::move(replies));
+    if (auto replies = widgets::PastedReplies(this, statistics::EntryKind::Values, text))
+        enter(std::move(*replies));
 }
 
 void StatisticsWindow::enter(std::vector<statistics::PastedReply> pasted)
 {
-    const QString earlierList = xvaluestxt->toPlainText();
-    xvaluestxt->clear();
     const Working working = widgets::RecordWorking(this);
-    statistics::DataEntry entry;
-    {
-        widgets::EntryListField list(xvaluestxt);
-        entry = statistics::enterdata(
-            statistics::EntryKind::Values,
-            statistics::answerpasted(std::move(pasted), list.beforeAsking(widgets::InputCallback(this))),
-            widgets::MessageCallback(this), list.show(), working);
-    }
-    // Cancel before the first value asked for nothing: the window stays as it was.
-    if (entry.abandoned()) {
-        xvaluestxt->setPlainText(earlierList);
+    const statistics::DataEntry entry =
+        widgets::EnterIntoList(this, xvaluestxt, statistics::EntryKind::Values, std::move(pasted), working);
+    if (entry.abandoned())
         return;
-    }
     const statistics::Summary summary = statistics::summarize(entry.count(), entry.sx, entry.sxx, working);
     xmeantxt->setText(Plain(summary.mean));
     sumxtxt->setText(Plain(entry.sx));
