@@ -1,6 +1,7 @@
 // How long the adder window takes to show and edit 65536-digit texts: filling
 // both inputs, one keystroke at the end of a long input, and the = button with
 // the answer painted.
+#include "bench_application.h"
 #include "ui/add_sub_window.h"
 
 #include <QApplication>
@@ -13,22 +14,10 @@
 
 namespace {
 
-QApplication& Application()
-{
-    static int argc = 1;
-    static char name[] = "ui_addsub_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: tearing Qt down among the other static objects at exit crashes.
-    static auto* application = new QApplication(argc, argv);
-    return *application;
-}
-
 struct Window {
     Window()
     {
-        Application();
+        zentaro::bench::Application();
         window = std::make_unique<zentaro::ui::AddSubWindow>();
         window->show();
         QApplication::processEvents();

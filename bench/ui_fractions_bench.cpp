@@ -1,5 +1,6 @@
 // Each handler of the fractions window, from the click to the written fields, on
 // the 32-bit inputs that cost the computations most.
+#include "bench_application.h"
 #include "ui/fractions_window.h"
 
 #include <QApplication>
@@ -17,17 +18,8 @@ namespace {
 // One offscreen application and one window for the whole run.
 zentaro::ui::FractionsWindow& Window()
 {
-    static int argc = 1;
-    static char name[] = "ui_fractions_bench";
-    static char* argv[] = {name, nullptr};
-    static const bool platform = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        return true;
-    }();
-    static QApplication app(argc, argv);
+    zentaro::bench::Application();
     static auto window = std::make_unique<zentaro::ui::FractionsWindow>();
-    (void)platform;
     return *window;
 }
 

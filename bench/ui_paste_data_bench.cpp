@@ -1,5 +1,6 @@
 // How long a paste of 500 values takes in the statistics window and 500 pairs in
 // the regression window, from Ctrl+V to the first paint of the answers.
+#include "bench_application.h"
 #include "ui/regression_window.h"
 #include "ui/statistics_window.h"
 
@@ -13,18 +14,6 @@
 
 namespace {
 
-QApplication& Application()
-{
-    static int argc = 1;
-    static char name[] = "ui_paste_data_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: tearing Qt down among the other static objects at exit crashes.
-    static auto* application = new QApplication(argc, argv);
-    return *application;
-}
-
 // A spreadsheet column of 500 values, or two columns of 500 rows.
 QString Column(bool pairs)
 {
@@ -36,7 +25,7 @@ QString Column(bool pairs)
 
 template <typename Window> void PasteAndPaint(benchmark::State& state, bool pairs)
 {
-    Application();
+    zentaro::bench::Application();
     QApplication::clipboard()->setText(Column(pairs));
     for (auto _ : state) {
         state.PauseTiming();

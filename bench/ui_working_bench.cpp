@@ -1,6 +1,7 @@
 // The hottest clicks through the windows, with the Working window closed (0)
 // and open beside the calculator (1): the 65536-digit sum and the 2000-digit
 // reciprocal, each with the answer (and the working) painted.
+#include "bench_application.h"
 #include "shell/application.h"
 
 #include <QApplication>
@@ -13,22 +14,10 @@
 
 namespace {
 
-QApplication& Application()
-{
-    static int argc = 1;
-    static char name[] = "ui_working_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: tearing Qt down among the other static objects at exit crashes.
-    static auto* application = new QApplication(argc, argv);
-    return *application;
-}
-
 void Click(benchmark::State& state, const char* form, std::initializer_list<std::pair<const char*, QString>> inputs,
            const char* button)
 {
-    Application();
+    zentaro::bench::Application();
     zentaro::shell::Application app([] {});
     QWidget* window = app.windows().show(QString::fromLatin1(form));
     QApplication::setActiveWindow(window);
