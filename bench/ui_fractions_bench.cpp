@@ -3,7 +3,6 @@
 #include "bench_application.h"
 #include "ui/fractions_window.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 

@@ -72,7 +72,6 @@ bool IsEnter(const QKeyEvent* key)
     return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && modifiers == Qt::NoModifier;
 }
 
-// Sees the keys that the focused control leaves unused: they travel up to the window.
 // Tells whether a modal box opened over a window while it lived.
 class BoxWatch : public QObject {
 public:
@@ -93,6 +92,7 @@ private:
     bool opened_ = false;
 };
 
+// Sees the keys that the focused control leaves unused: they travel up to the window.
 class EnterKeys : public QObject {
 public:
     EnterKeys(QWidget* window, QAbstractButton* ok) : QObject(window), window_(window), ok_(ok)
